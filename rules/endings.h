@@ -1,0 +1,29 @@
+#pragma once
+
+#include "actions.h"
+
+#include <string_view>
+#include <vector>
+
+struct GameState;
+
+// One of the five endings: its title, the pictures it shows before its text
+// (the second, where there is one, replaces the first at once), and its text
+// as message boxes in order. Two-line boxes hold CR LF.
+struct Ending
+{
+    std::string_view title;
+    std::vector<std::string_view> pictures;
+    std::vector<std::string_view> boxes;
+};
+
+// Every ending closes on this picture, after its last box.
+inline constexpr std::string_view FinalEndPicture = "end.bmp";
+
+// Chooses the ending of a kind: a round ended by the bite splits on danger,
+// one ended by danger or the last day splits on vampirism, each at half its
+// full mark (50 or more takes the first of the pair).
+const Ending &chooseEnding(EndingKind kind, const GameState &state);
+
+// All five, in the order: hunt, hatred, blue night, half-turned, curtain.
+const std::vector<Ending> &allEndings();

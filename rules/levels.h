@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+struct GameState;
+
+// The three difficulty levels chosen on the title screen. A level sets the
+// pace of the drift timer and the span of the mood intervals; the day clock
+// and the effects of the actions are the same at every level.
+struct Level
+{
+    std::string_view caption;
+    std::int32_t driftInterval; // BldTim.Interval, ms
+    std::int16_t MoodSpan;
+    std::int16_t MoodBase;
+};
+
+inline constexpr Level Levels[] = {
+    {"軽い", 400, 1500, 1000},
+    {"普通", 300, 1200, 800},
+    {"重い", 250, 1000, 500},
+};
+
+inline constexpr int DefaultLevel = 1;
+
+// The level of an option index, or nothing for an index outside 0..2.
+std::optional<Level> levelAt(int index);
+
+// Copies a level's mood pace into the state; returns the drift interval the
+// window gives its drift timer, or nothing (and no change) for a bad index.
+std::optional<std::int32_t> chooseLevel(GameState &state, int index);

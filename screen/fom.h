@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QWidget>
+
+class Fom : public QWidget
+{
+    Q_OBJECT
+};
