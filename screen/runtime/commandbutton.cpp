@@ -1,0 +1,68 @@
+#include "commandbutton.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+CommandButton::CommandButton(int index, QWidget *parent)
+    : QPushButton(parent)
+    , m_index(index)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAutoDefault(false);
+}
+
+void CommandButton::setBackColor(const QColor &color)
+{
+    // A palette colour is only a hint that many styles ignore for the face;
+    // a style sheet fills it everywhere. The outset border keeps the raised
+    // look and turns inset while the button is down.
+    const QString face = color.name(QColor::HexRgb);
+    setStyleSheet(QStringLiteral(
+            "QPushButton { background-color: %1; color: black; border: 2px outset %1; }"
+            "QPushButton:pressed { border-style: inset; padding-top: 2px; padding-left: 2px; }")
+                          .arg(face));
+}
+
+void CommandButton::mousePressEvent(QMouseEvent *event)
+{
+    // QAbstractButton answers the left button only; every button counts here.
+    event->accept();
+    m_held |= event->button();
+    setDown(true);
+    emit MouseDown(m_index);
+}
+
+void CommandButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (!(m_held & event->button()))
+        return;
+    m_held &= ~event->button();
+    if (!m_held)
+        setDown(false);
+    emit MouseUp(m_index);
+}
+
+void CommandButton::mouseMoveEvent(QMouseEvent *event)
+{
+    // The base class would release the look when the pointer leaves the
+    // button; the press lasts until the mouse button comes up.
+    event->accept();
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    event->ignore();
+}
+
+void CommandButton::keyReleaseEvent(QKeyEvent *event)
+{
+    event->ignore();
+}
+
+void CommandButton::hideEvent(QHideEvent *event)
+{
+    m_held = {};
+    setDown(false);
+    QPushButton::hideEvent(event);
+}

@@ -1,0 +1,88 @@
+#include "image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+Image::Image(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void Image::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    m_scaled = QPixmap();
+    update();
+}
+
+void Image::setStretch(bool stretch)
+{
+    if (m_stretch == stretch)
+        return;
+    m_stretch = stretch;
+    update();
+}
+
+QSize Image::sizeHint() const
+{
+    return m_picture.isNull() ? QWidget::sizeHint() : m_picture.deviceIndependentSize().toSize();
+}
+
+void Image::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    if (!m_stretch) {
+        painter.drawPixmap(0, 0, m_picture);
+        return;
+    }
+    // Scale for the device actually painted on (a screen of any density, or
+    // a grab), so a high-density screen gets the picture's own detail instead
+    // of a low-resolution copy blown up.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
+    if (deviceSize.isEmpty())
+        return;
+    painter.drawPixmap(0, 0, scaledFor(deviceSize, ratio));
+}
+
+const QPixmap &Image::scaledFor(QSize deviceSize, qreal ratio)
+{
+    // Smooth scaling is slow enough to matter on every repaint of the main
+    // picture, so the copy is kept until the picture or the size changes.
+    if (m_scaled.size() != deviceSize || m_scaled.devicePixelRatio() != ratio) {
+        m_scaled = m_picture.size() == deviceSize
+                ? m_picture
+                : m_picture.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaled.setDevicePixelRatio(ratio);
+    }
+    return m_scaled;
+}
+
+void Image::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_leftPressed = true;
+    event->accept();
+}
+
+void Image::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_leftPressed) {
+        event->accept();
+        return;
+    }
+    m_leftPressed = false;
+    event->accept();
+    // Like a button, a press that is dragged off the picture and released
+    // elsewhere is no click.
+    if (rect().contains(event->position().toPoint()))
+        emit Click();
+}
+
+void Image::hideEvent(QHideEvent *)
+{
+    // A press before hiding must not pair with a release after showing again.
+    m_leftPressed = false;
+}

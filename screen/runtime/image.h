@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// An image control: shows the picture it holds and raises Click when the
+// left button is pressed and released over it. The window places it, fills
+// it with setPicture() (a picture from the loader, or another image's
+// picture(), which shares the pixels rather than copying them) and shows or
+// hides it; a hidden image takes no click. With stretch on, the picture fills
+// the whole control, smoothly scaled from its full resolution for the device
+// it is drawn on; without, it is drawn at its own size in the top left corner.
+class Image : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Image(QWidget *parent = nullptr);
+
+    void setPicture(const QPixmap &picture);
+    QPixmap picture() const { return m_picture; }
+
+    void setStretch(bool stretch);
+    bool stretch() const { return m_stretch; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    const QPixmap &scaledFor(QSize deviceSize, qreal ratio);
+
+    QPixmap m_picture;
+    QPixmap m_scaled;
+    bool m_stretch = false;
+    bool m_leftPressed = false;
+};

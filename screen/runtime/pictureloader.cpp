@@ -1,0 +1,194 @@
+#include "pictureloader.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QtEndian>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr qint64 FileHeaderSize = 14;
+// The largest information header a bitmap has (BITMAPV5HEADER).
+constexpr qint64 MaxInfoHeaderSize = 124;
+// Pixels plus the biggest palette and header: anything larger is not ours.
+constexpr qint64 MaxFileSize = MaxPicturePixels * 4 + 64 * 1024;
+
+PictureResult failure(PictureFailure kind, const QString &path, const QString &reason)
+{
+    PictureResult result;
+    result.failure = kind;
+    result.error = QStringLiteral("画像を読み込めません: %1\n理由: %2").arg(path, reason);
+    return result;
+}
+
+quint16 u16(const QByteArray &bytes, int at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+quint32 u32(const QByteArray &bytes, int at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+qint32 i32(const QByteArray &bytes, int at)
+{
+    return qFromLittleEndian<qint32>(bytes.constData() + at);
+}
+
+struct Header
+{
+    qint64 dataOffset = 0;
+    qint64 width = 0;
+    qint64 height = 0;
+    int bitsPerPixel = 0;
+    quint32 compression = 0;
+    qint64 imageSize = 0;
+};
+
+struct Fault
+{
+    PictureFailure kind = PictureFailure::None;
+    QString reason;
+};
+
+Fault damaged(const QString &reason)
+{
+    return {PictureFailure::Damaged, reason};
+}
+
+// Reads the two headers of a bitmap; the caller has checked that the bytes
+// begin with "BM" and hold at least the file header and the size field of
+// the information header.
+Fault checkHeader(const QByteArray &head, qint64 fileSize, Header &header)
+{
+    const quint32 declaredSize = u32(head, 2);
+    header.dataOffset = u32(head, 10);
+    const quint32 infoSize = u32(head, 14);
+    const bool core = infoSize == 12;
+    if (!core && infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 64
+            && infoSize != 108 && infoSize != 124)
+        return damaged(QStringLiteral("ビットマップのヘッダーが壊れています（情報ヘッダーの長さ %1）").arg(infoSize));
+    if (head.size() < FileHeaderSize + qint64(infoSize) || fileSize < FileHeaderSize + qint64(infoSize))
+        return damaged(QStringLiteral("ファイルが途中で切れています（ヘッダーが不完全です）"));
+
+    int planes;
+    if (core) {
+        header.width = u16(head, 18);
+        header.height = u16(head, 20);
+        planes = u16(head, 22);
+        header.bitsPerPixel = u16(head, 24);
+    } else {
+        header.width = i32(head, 18);
+        header.height = std::llabs(i32(head, 22));
+        planes = u16(head, 26);
+        header.bitsPerPixel = u16(head, 28);
+        header.compression = u32(head, 30);
+        header.imageSize = u32(head, 34);
+    }
+    if (header.width <= 0 || header.height <= 0 || planes != 1)
+        return damaged(QStringLiteral("ビットマップのヘッダーが壊れています（大きさ %1 × %2）")
+                .arg(header.width).arg(header.height));
+    if (header.width > MaxPictureSide || header.height > MaxPictureSide
+            || header.width * header.height > MaxPicturePixels)
+        return {PictureFailure::TooLarge, QStringLiteral("画像が大きすぎます（ヘッダーでは %1 × %2 ピクセル）")
+                .arg(header.width).arg(header.height)};
+    switch (header.bitsPerPixel) {
+    case 1: case 4: case 8: case 16: case 24: case 32:
+        break;
+    default:
+        return damaged(QStringLiteral("ビットマップのヘッダーが壊れています（色深度 %1 ビット）").arg(header.bitsPerPixel));
+    }
+    // 0: uncompressed, 1 and 2: run-length, 3 and 6: bit fields. JPEG or
+    // PNG inside a bitmap is something Qt's reader does not decode.
+    const quint32 c = header.compression;
+    if (c != 0 && c != 1 && c != 2 && c != 3 && c != 6)
+        return damaged(QStringLiteral("対応していない圧縮形式のビットマップです（方式 %1）").arg(c));
+
+    // Qt fills a body that ends early with black without complaint, so the
+    // size is checked here: first against the header's own file size...
+    if (declaredSize > fileSize)
+        return damaged(QStringLiteral("ファイルが途中で切れています（ヘッダーでは %1 バイト、実際は %2 バイト）")
+                .arg(declaredSize).arg(fileSize));
+    if (header.dataOffset < FileHeaderSize + qint64(infoSize) || header.dataOffset >= fileSize)
+        return damaged(QStringLiteral("ファイルが途中で切れています（画素データがありません）"));
+    // ...then against what the pixels need.
+    qint64 needed = header.imageSize;
+    if (c == 0 || c == 3 || c == 6) {
+        const qint64 rowBytes = (header.width * header.bitsPerPixel + 31) / 32 * 4;
+        needed = rowBytes * header.height;
+    }
+    if (header.dataOffset + needed > fileSize)
+        return damaged(QStringLiteral("ファイルが途中で切れています（画素データに %1 バイト必要で、%2 バイトしかありません）")
+                .arg(needed).arg(fileSize - header.dataOffset));
+    return {};
+}
+
+} // namespace
+
+PictureResult loadPicture(const QString &path)
+{
+    if (path.isEmpty() || QDir::isRelativePath(path))
+        return failure(PictureFailure::NotFullPath, path, QStringLiteral("フルパスではありません"));
+    const QFileInfo info(path);
+    if (!info.exists())
+        return failure(PictureFailure::Missing, path, QStringLiteral("ファイルが見つかりません"));
+    if (info.isDir())
+        return failure(PictureFailure::NotAFile, path, QStringLiteral("ファイルではなくフォルダーです"));
+    // A pipe or a device could block the game forever or never end.
+    if (!info.isFile())
+        return failure(PictureFailure::NotAFile, path, QStringLiteral("通常のファイルではありません"));
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString why = file.error() == QFileDevice::PermissionsError
+                ? QStringLiteral("読み取りの権限がありません")
+                : QStringLiteral("ファイルを開けません（%1）").arg(file.errorString());
+        return failure(PictureFailure::Unreadable, path, why);
+    }
+    const qint64 fileSize = file.size();
+    if (fileSize == 0)
+        return failure(PictureFailure::Empty, path, QStringLiteral("ファイルが空です"));
+
+    const QByteArray head = file.read(FileHeaderSize + MaxInfoHeaderSize);
+    if (head.isEmpty() && fileSize > 0)
+        return failure(PictureFailure::Unreadable, path,
+                       QStringLiteral("読み取りに失敗しました（%1）").arg(file.errorString()));
+    if (!head.startsWith("BM"))
+        return failure(PictureFailure::NotABitmap, path,
+                       QStringLiteral("ビットマップ（BMP）ファイルではありません"));
+    if (head.size() < FileHeaderSize + 4)
+        return failure(PictureFailure::Damaged, path,
+                       QStringLiteral("ファイルが途中で切れています（ヘッダーが不完全です）"));
+
+    Header header;
+    const Fault fault = checkHeader(head, fileSize, header);
+    if (fault.kind != PictureFailure::None)
+        return failure(fault.kind, path, fault.reason);
+    if (fileSize > MaxFileSize)
+        return failure(PictureFailure::TooLarge, path,
+                       QStringLiteral("ファイルが大きすぎます（%1 バイト）").arg(fileSize));
+
+    file.seek(0);
+    QByteArray bytes = file.readAll();
+    if (bytes.size() != fileSize)
+        return failure(PictureFailure::Unreadable, path,
+                       QStringLiteral("読み取りに失敗しました（%1）").arg(file.errorString()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return failure(PictureFailure::Damaged, path,
+                       QStringLiteral("ビットマップが壊れています（%1）").arg(reader.errorString()));
+
+    PictureResult result;
+    result.picture = QPixmap::fromImage(std::move(image));
+    return result;
+}
