@@ -1,0 +1,57 @@
+// wavsynth SCORE OUTPUT.wav: renders a score or sound recipe (see README.md
+// beside this file) to a 16-bit mono wave file at 44.1 kHz. The same score
+// always gives the same bytes. Mistakes in the score are reported as
+// "SCORE:LINE: message" and leave no output behind.
+#include "mixer.h"
+#include "scoreparser.h"
+#include "wavefile.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// Scores are a few kilobytes; anything far larger is not a score.
+constexpr std::uintmax_t MaxScoreBytes = 1 << 20;
+
+std::string readScore(const std::filesystem::path &path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        throw std::runtime_error("no such score file");
+    if (std::filesystem::file_size(path, error) > MaxScoreBytes || error)
+        throw std::runtime_error("too large to be a score");
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (!file)
+        throw std::runtime_error("cannot be read");
+    return text.str();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 3) {
+        std::cerr << "usage: wavsynth SCORE OUTPUT.wav\n";
+        return 2;
+    }
+    const std::filesystem::path scorePath = argv[1];
+    try {
+        const Score score = ScoreParser::parse(readScore(scorePath));
+        writeWave(argv[2], mixScore(score));
+    } catch (const ScoreError &error) {
+        std::cerr << scorePath.string() << ':' << error.line() << ": " << error.what() << '\n';
+        return 1;
+    } catch (const std::exception &error) {
+        std::cerr << scorePath.string() << ": " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
