@@ -1,0 +1,6 @@
+#include "soundfiles.h"
+
+std::string soundFileName(int i)
+{
+    return std::to_string(i) + ".wav";
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class AudioDevice;
+struct Mix_Chunk;
+
+// One sound player: a wave file on a mixer channel of its own, driven the way
+// the game drives it. Set FileName, then send "open"; from then on "prev" puts
+// the position back to the beginning, "play" plays on from the position and
+// returns at once, "stop" halts and keeps the position, "close" releases the
+// sound. "prev" then "play" therefore sounds the file from its beginning
+// whether it was playing, stopped or finished, and one player never sounds
+// twice at once. A command that makes no sense in the player's state, and any
+// other text, does nothing. A file that cannot be opened leaves the player
+// silent, with Length 0, after one line on standard error; nothing ever
+// throws. The player reads only the file it is given and never writes one.
+// Every call comes from one thread; the device must outlive the player.
+class SoundPlayer
+{
+public:
+    // Larger wave files are refused rather than decoded into memory.
+    static constexpr std::uintmax_t MaxFileBytes = 256u * 1024u * 1024u;
+
+    // channel: 0 <= channel < AudioDevice::PlayerChannels, one player per channel.
+    SoundPlayer(AudioDevice &device, int channel);
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer &) = delete;
+    SoundPlayer &operator=(const SoundPlayer &) = delete;
+
+    // FileName: a full UTF-8 path, kept for the next "open".
+    void setFileName(const std::string &path);
+    const std::string &fileName() const;
+
+    // Command: "open", "prev", "play", "stop" or "close".
+    void setCommand(std::string_view command);
+
+    // Length: milliseconds of the opened sound, 0 when none is open.
+    std::int32_t length() const;
+
+    int channel() const;
+    bool isOpen() const;
+    bool isPlaying() const;
+
+private:
+    struct ChunkDeleter
+    {
+        void operator()(Mix_Chunk *chunk) const;
+    };
+
+    void open();
+    void rewind();
+    void play();
+    void stop();
+    void close();
+    bool load(std::string &reason);
+
+    AudioDevice &m_device;
+    int m_channel;
+    std::string m_fileName;
+    std::unique_ptr<Mix_Chunk, ChunkDeleter> m_chunk;
+    std::int32_t m_length = 0;
+    // Where "play" starts: at the beginning after "open" and "prev", at the
+    // end once the sound has been started (it then plays out to the end).
+    bool m_atStart = false;
+};
