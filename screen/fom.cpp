@@ -1,1 +1,351 @@
 #include "fom.h"
+
+#include "application.h"
+#include "clocks.h"
+#include "commandbutton.h"
+#include "controlfactory.h"
+#include "endings.h"
+#include "image.h"
+#include "label.h"
+#include "layout.h"
+#include "levels.h"
+#include "messagebox.h"
+#include "optionbutton.h"
+#include "optiongroup.h"
+#include "picturebox.h"
+#include "pictureloader.h"
+#include "random.h"
+#include "shape.h"
+#include "soundfiles.h"
+#include "intervaltimer.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QShowEvent>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int MoodCount = 3;
+constexpr int ActionCount = 3;
+
+} // namespace
+
+Fom::Fom(const FomServices &services, QWidget *parent)
+    : QWidget(parent)
+    , m_random(services.random)
+    , m_messageBox(services.messageBox)
+    , AppDir(services.appDir)
+    , MMC(services.audio)
+{
+    setWindowTitle(QString::fromUtf8(Layout::Caption));
+    setFixedSize(twipsToPixels(Layout::ClientWidth), twipsToPixels(Layout::ClientHeight));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, bgrColor(Layout::WindowColor));
+    setPalette(palette);
+    setFont(gothicFont(9));
+    buildLayout();
+    connectHandlers();
+}
+
+Fom::~Fom()
+{
+    if (!m_unloaded)
+        Form_Unload();
+}
+
+// Start-up: everything that lasts for the whole run. Pictures that a round
+// shows again and again are read once, here; a picture that cannot be read
+// stops the start-up before the window is ever shown.
+bool Fom::Form_Load()
+{
+    // The random source was seeded from the clock when it was made.
+    move(twipsToPixels(100), twipsToPixels(0));
+    if (!loadInto(ImgStt, QStringLiteral("stt.bmp")))
+        return false;
+    // The title picture covers the whole window. It is drawn for the client
+    // area, so it is stretched over that rather than the outer frame, whose
+    // size differs from one window manager to the next.
+    ImgStt->setGeometry(0, 0, width(), height());
+    for (int i = 1; i < MoodCount; ++i)
+        loadElement(E, "E");
+    for (int k = 1; k < MoodCount * ActionCount; ++k)
+        loadElement(E2, "E2");
+    int k = 0;
+    for (int i = 0; i < MoodCount; ++i) {
+        if (!loadInto(E[i], QStringLiteral("%1.bmp").arg(i)))
+            return false;
+        for (int j = 0; j < ActionCount; ++j) {
+            if (!loadInto(E2[k], QStringLiteral("%1%2.bmp").arg(i).arg(j)))
+                return false;
+            ++k;
+        }
+    }
+    setFullMarks(m_state);
+    BldPic->setScale(0, 0, m_state.GaugeMax[Vampirism], 1);
+    Pic->setScale(0, 0, m_state.GaugeMax[Danger], 1);
+    Opt_Click(DefaultLevel);
+    for (int i = 1; i < 4; ++i)
+        MMC.load(i);
+    for (int i = 0; i < 4; ++i) {
+        MMC[i].setFileName((AppDir + QString::fromStdString(soundFileName(i))).toStdString());
+        MMC[i].setCommand("open");
+    }
+    // The loop must equal the music's real length, however long it is.
+    const std::int32_t musicLength = MMC[0].length();
+    MMC.RestartSound(0);
+    BakSongTim->setInterval(musicLength);
+    return true;
+}
+
+// The title reset: the round state back to zero and the title screen shown.
+void Fom::Form_Activate()
+{
+    resetToTitle(m_state);
+    ImgStt->setVisible(true);
+    Img->setVisible(false);
+    for (Label *label : Label1)
+        label->setVisible(false);
+    BldPic->setVisible(false);
+    Pic->setVisible(false);
+    DrawBars();
+    for (CommandButton *button : Com)
+        button->setVisible(false);
+    DayLbl->setVisible(false);
+    Tim->setEnabled(false);
+    DayTim->setEnabled(false);
+    BldTim->setEnabled(false);
+    NanPic->setVisible(true);
+    TtlLbl->setVisible(false);
+}
+
+void Fom::Form_Unload()
+{
+    m_unloaded = true;
+    for (int i = 0; i < MMC.count(); ++i) {
+        MMC[i].setCommand("stop");
+        MMC[i].setCommand("close");
+    }
+}
+
+// The start of a round. The timers come last, once every play control is
+// shown: the day clock, then the drift, then the mood.
+void Fom::ImgStt_Click()
+{
+    ImgStt->setVisible(false);
+    Tim->setInterval(startRound(m_state, m_random));
+    Img->setPicture(E[m_state.Mood]->picture());
+    Img->setVisible(true);
+    NanPic->setVisible(false);
+    for (Label *label : Label1)
+        label->setVisible(true);
+    BldPic->setVisible(true);
+    Pic->setVisible(true);
+    for (CommandButton *button : Com)
+        button->setVisible(true);
+    DayTim->setEnabled(true);
+    DayLbl->setVisible(true);
+    DayLbl->setCaption(QString::number(m_state.Day));
+    BldTim->setEnabled(true);
+    Tim->setEnabled(true);
+}
+
+void Fom::Img_Click()
+{
+    Form_Activate();
+}
+
+void Fom::Opt_Click(int Index)
+{
+    if (const auto driftInterval = chooseLevel(m_state, Index))
+        BldTim->setInterval(*driftInterval);
+}
+
+void Fom::Com_MouseDown(int Index)
+{
+    MMC.RestartSound(Index + 1);
+    Img->setPicture(E2[m_state.Mood * 3 + Index]->picture());
+    applyAction(m_state, Index, m_random);
+    DrawBars();
+    if (const auto kind = endCheck(m_state, Opt[0]->value()))
+        GameEnd(*kind);
+}
+
+void Fom::Com_MouseUp(int)
+{
+    // A release can still arrive after the press, or a day tick while the
+    // button was held, ended the round: the ending's last picture stays.
+    if (m_state.phase != Phase::Playing)
+        return;
+    Img->setPicture(E[m_state.Mood]->picture());
+}
+
+void Fom::Tim_Timer()
+{
+    Tim->setInterval(changeMood(m_state, m_random));
+    Img->setPicture(E[m_state.Mood]->picture());
+}
+
+void Fom::BldTim_Timer()
+{
+    drift(m_state, m_random);
+    DrawBars();
+}
+
+void Fom::DayTim_Timer()
+{
+    if (advanceDay(m_state))
+        GameEnd(EndingKind::Danger);
+    else
+        DayLbl->setCaption(QString::number(m_state.Day));
+}
+
+void Fom::BakSongTim_Timer()
+{
+    MMC.RestartSound(m_state.SongIdx);
+}
+
+void Fom::DrawBars()
+{
+    BldShp->Move(0, 0, m_state.Gauge[Vampirism], 1);
+    Shp->Move(0, 0, m_state.Gauge[Danger], 1);
+}
+
+// Plays an ending out: the game timers stop first, so nothing moves while
+// its boxes are open; the bars keep what they showed when the round ended.
+void Fom::GameEnd(EndingKind Kind)
+{
+    Tim->setEnabled(false);
+    BldTim->setEnabled(false);
+    DayTim->setEnabled(false);
+    m_state.phase = Phase::Ended;
+    TtlLbl->setVisible(true);
+    for (CommandButton *button : Com)
+        button->setVisible(false);
+    const Ending &ending = chooseEnding(Kind, m_state);
+    for (std::string_view picture : ending.pictures) {
+        if (!loadInto(Img, QString::fromUtf8(picture.data(), picture.size())))
+            return;
+    }
+    TtlLbl->setCaption(QString::fromUtf8(ending.title.data(), ending.title.size()));
+    for (std::string_view box : ending.boxes)
+        m_messageBox.show(QString::fromUtf8(box.data(), box.size()));
+    loadInto(Img, QString::fromUtf8(FinalEndPicture.data(), FinalEndPicture.size()));
+}
+
+void Fom::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Only the first showing after start-up is the activation; the window
+    // coming back to the front later leaves the round as it is.
+    if (!m_activated) {
+        m_activated = true;
+        Form_Activate();
+    }
+}
+
+void Fom::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+    QCoreApplication::exit(m_failed ? EXIT_FAILURE : EXIT_SUCCESS);
+}
+
+// A new element of an image array is a copy of its first: same place,
+// hidden, a store for one picture.
+void Fom::loadElement(std::vector<Image *> &array, const char *name)
+{
+    const Image *first = array.front();
+    auto *element = new Image(this);
+    element->setObjectName(controlName(name, static_cast<int>(array.size())));
+    element->setGeometry(first->geometry());
+    element->setStretch(first->stretch());
+    element->setVisible(false);
+    array.push_back(element);
+}
+
+bool Fom::loadInto(Image *image, const QString &fileName)
+{
+    const PictureResult result = loadPicture(AppDir + fileName);
+    if (!result.ok()) {
+        fail(result.error);
+        return false;
+    }
+    image->setPicture(result.picture);
+    return true;
+}
+
+// A picture the game cannot do without: say which file and why, in the
+// terminal and on screen, and end with a failure status.
+void Fom::fail(const QString &message)
+{
+    m_failed = true;
+    std::fprintf(stderr, "velmora: %s\n", message.toLocal8Bit().constData());
+    m_messageBox.showError(message);
+    QCoreApplication::exit(EXIT_FAILURE);
+}
+
+void Fom::buildLayout()
+{
+    QList<QWidget *> frontToBack;
+    for (const Layout::Row &row : Layout::rows()) {
+        QWidget *container = qstrcmp(row.container, "Fom") == 0 ? this : control<QWidget>(row.container);
+        QObject *created = createControl(row, container);
+        if (auto *widget = qobject_cast<QWidget *>(created))
+            frontToBack.append(widget);
+    }
+    for (auto it = frontToBack.crbegin(); it != frontToBack.crend(); ++it)
+        (*it)->raise();
+
+    NanPic = control<PictureBox>("NanPic");
+    for (int i = 0; i < 3; ++i) {
+        Opt[i] = control<OptionButton>("Opt", i);
+        Com[i] = control<CommandButton>("Com", i);
+    }
+    Label2 = control<Label>("Label2");
+    BldTim = control<IntervalTimer>("BldTim");
+    DayTim = control<IntervalTimer>("DayTim");
+    Pic = control<PictureBox>("Pic");
+    Shp = control<Shape>("Shp");
+    BldPic = control<PictureBox>("BldPic");
+    BldShp = control<Shape>("BldShp");
+    BakSongTim = control<IntervalTimer>("BakSongTim");
+    Tim = control<IntervalTimer>("Tim");
+    TtlLbl = control<Label>("TtlLbl");
+    for (int j = 0; j < 4; ++j)
+        Label1[j] = control<Label>("Label1", j);
+    DayLbl = control<Label>("DayLbl");
+    E2 = {control<Image>("E2", 0)};
+    E = {control<Image>("E", 0)};
+    ImgStt = control<Image>("ImgStt");
+    Img = control<Image>("Img");
+}
+
+void Fom::connectHandlers()
+{
+    connect(ImgStt, &Image::Click, this, &Fom::ImgStt_Click);
+    connect(Img, &Image::Click, this, &Fom::Img_Click);
+    auto *options = new OptionGroup(this);
+    for (OptionButton *option : Opt)
+        options->add(option);
+    connect(options, &OptionGroup::Click, this, &Fom::Opt_Click);
+    for (CommandButton *button : Com) {
+        connect(button, &CommandButton::MouseDown, this, &Fom::Com_MouseDown);
+        connect(button, &CommandButton::MouseUp, this, &Fom::Com_MouseUp);
+    }
+    connect(Tim, &IntervalTimer::Timer, this, &Fom::Tim_Timer);
+    connect(BldTim, &IntervalTimer::Timer, this, &Fom::BldTim_Timer);
+    connect(DayTim, &IntervalTimer::Timer, this, &Fom::DayTim_Timer);
+    connect(BakSongTim, &IntervalTimer::Timer, this, &Fom::BakSongTim_Timer);
+}
+
+template<typename T>
+T *Fom::control(const char *name, int index) const
+{
+    T *found = findChild<T *>(controlName(name, index));
+    Q_ASSERT(found);
+    return found;
+}

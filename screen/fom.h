@@ -1,8 +1,110 @@
 #pragma once
 
+#include "actions.h"
+#include "gamestate.h"
+#include "soundplayers.h"
+
+#include <QPixmap>
 #include <QWidget>
 
+#include <array>
+#include <vector>
+
+class AudioDevice;
+class CommandButton;
+class Image;
+class Label;
+class MessageBox;
+class OptionButton;
+class PictureBox;
+class RandomSource;
+class Shape;
+class IntervalTimer;
+
+// What the window needs from outside: the one random source of the run, the
+// message box, the audio device, and the folder its pictures and sounds are
+// read from (ending in "/").
+struct FomServices
+{
+    RandomSource &random;
+    MessageBox &messageBox;
+    AudioDevice &audio;
+    QString appDir;
+};
+
+// The game's one window. It owns every control and the game state for the
+// whole run. Construct it, call Form_Load once (it loads every stored picture
+// and opens the sound players; false means start-up failed and was already
+// reported), then show it: the first showing runs the title reset. From then
+// on the controls' events drive the handlers, each of which calls the rules
+// and moves controls. Closing the window stops and closes the players and
+// quits the application.
 class Fom : public QWidget
 {
     Q_OBJECT
+
+public:
+    explicit Fom(const FomServices &services, QWidget *parent = nullptr);
+    ~Fom() override;
+
+    bool Form_Load();
+    const GameState &state() const { return m_state; }
+    SoundPlayers &soundPlayers() { return MMC; }
+    bool hasFailed() const { return m_failed; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Activate();
+    void Form_Unload();
+    void ImgStt_Click();
+    void Img_Click();
+    void Opt_Click(int Index);
+    void Com_MouseDown(int Index);
+    void Com_MouseUp(int Index);
+    void Tim_Timer();
+    void BldTim_Timer();
+    void DayTim_Timer();
+    void BakSongTim_Timer();
+
+    void DrawBars();
+    void GameEnd(EndingKind Kind);
+
+    void buildLayout();
+    void connectHandlers();
+    void loadElement(std::vector<Image *> &array, const char *name);
+    bool loadInto(Image *image, const QString &fileName);
+    void fail(const QString &message);
+    template<typename T> T *control(const char *name, int index = -1) const;
+
+    GameState m_state;
+    RandomSource &m_random;
+    MessageBox &m_messageBox;
+    QString AppDir;
+    bool m_activated = false;
+    bool m_unloaded = false;
+    bool m_failed = false;
+
+    PictureBox *NanPic = nullptr;
+    std::array<OptionButton *, 3> Opt{};
+    Label *Label2 = nullptr;
+    IntervalTimer *BldTim = nullptr;
+    IntervalTimer *DayTim = nullptr;
+    PictureBox *Pic = nullptr;
+    Shape *Shp = nullptr;
+    PictureBox *BldPic = nullptr;
+    Shape *BldShp = nullptr;
+    IntervalTimer *BakSongTim = nullptr;
+    SoundPlayers MMC;
+    std::array<CommandButton *, 3> Com{};
+    IntervalTimer *Tim = nullptr;
+    Label *TtlLbl = nullptr;
+    std::array<Label *, 4> Label1{};
+    Label *DayLbl = nullptr;
+    std::vector<Image *> E2;
+    std::vector<Image *> E;
+    Image *ImgStt = nullptr;
+    Image *Img = nullptr;
 };

@@ -1,0 +1,100 @@
+#include "controlfactory.h"
+
+#include "commandbutton.h"
+#include "image.h"
+#include "label.h"
+#include "optionbutton.h"
+#include "picturebox.h"
+#include "shape.h"
+#include "intervaltimer.h"
+#include "twips.h"
+
+namespace {
+
+using Layout::Kind;
+using Layout::NoColor;
+using Layout::Row;
+
+QString caption(const Row &row)
+{
+    return QString::fromUtf8(row.caption);
+}
+
+QWidget *createWidget(const Row &row, QWidget *container)
+{
+    const QString caption = ::caption(row);
+    switch (row.kind) {
+    case Kind::PictureBox: {
+        auto *box = new PictureBox(container);
+        box->setBackColor(bgrColor(row.backColor));
+        // Children are placed in twips until start-up gives the box a scale.
+        box->setScale(0, 0, row.width, row.height);
+        return box;
+    }
+    case Kind::OptionButton: {
+        auto *option = new OptionButton(row.index, container);
+        option->setText(caption);
+        option->setBackColor(bgrColor(row.backColor));
+        option->setChecked(row.selected);
+        return option;
+    }
+    case Kind::Shape: {
+        auto *shape = new Shape(container);
+        shape->setFillColor(bgrColor(row.backColor));
+        shape->Move(row.left, row.top, row.width, row.height);
+        return shape;
+    }
+    case Kind::CommandButton: {
+        auto *button = new CommandButton(row.index, container);
+        button->setText(caption);
+        button->setBackColor(bgrColor(row.backColor));
+        return button;
+    }
+    case Kind::Image: {
+        auto *image = new Image(container);
+        image->setStretch(true);
+        return image;
+    }
+    case Kind::Label:
+    case Kind::Timer:
+        break;
+    }
+    auto *label = new Label(container);
+    label->setCaption(caption);
+    if (row.backColor != NoColor)
+        label->setBackColor(bgrColor(row.backColor));
+    if (row.foreColor != NoColor)
+        label->setForeColor(bgrColor(row.foreColor));
+    if (row.fontPoints > 0)
+        label->setFont(gothicFont(row.fontPoints));
+    label->setAlignment(row.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+QString controlName(const char *name, int index)
+{
+    const QString base = QString::fromUtf8(name);
+    return index == Layout::NoIndex ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
+}
+
+QObject *createControl(const Row &row, QWidget *container)
+{
+    QObject *control = nullptr;
+    if (row.kind == Kind::Timer) {
+        auto *timer = new IntervalTimer(container);
+        timer->setInterval(row.interval);
+        timer->setEnabled(row.enabled);
+        control = timer;
+    } else {
+        QWidget *widget = createWidget(row, container);
+        if (row.kind != Kind::Shape)
+            widget->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        widget->setVisible(row.visible);
+        widget->setAccessibleName(row.accessibleName ? QString::fromUtf8(row.accessibleName) : caption(row));
+        control = widget;
+    }
+    control->setObjectName(controlName(row.name, row.index));
+    return control;
+}

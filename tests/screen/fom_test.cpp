@@ -1,0 +1,538 @@
+#include "audiodevice.h"
+#include "commandbutton.h"
+#include "endings.h"
+#include "fom.h"
+#include "gamefiles.h"
+#include "image.h"
+#include "intervaltimer.h"
+#include "label.h"
+#include "optionbutton.h"
+#include "picturebox.h"
+#include "recordingmessagebox.h"
+#include "scriptedrandom.h"
+#include "shape.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+const float TopR = std::nextafter(1.0f, 0.0f);
+
+// Draws that give mood 0, 1 or 2 from floor(r * 3).
+float moodDraw(int mood)
+{
+    return (static_cast<float>(mood) + 0.5f) / 3.0f;
+}
+
+class FomTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+
+    // Builds the window over stand-in files, loads it and shows it.
+    bool start(int musicMilliseconds = 1000)
+    {
+        files = std::make_unique<GameFiles>(musicMilliseconds);
+        return load();
+    }
+
+    bool load()
+    {
+        audio = std::make_unique<AudioDevice>();
+        fom = std::make_unique<Fom>(FomServices{random, boxes, *audio, files->dir()});
+        if (!fom->Form_Load())
+            return false;
+        fom->show();
+        return true;
+    }
+
+    template<typename T> T *ctl(const char *name) const
+    {
+        T *found = fom->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    CommandButton *com(int index) const { return ctl<CommandButton>(index == 0 ? "Com(0)" : index == 1 ? "Com(1)" : "Com(2)"); }
+    Image *img() const { return ctl<Image>("Img"); }
+
+    // Pictures are told apart by their colour.
+    QRgb shown() const { return img()->picture().toImage().pixel(0, 0) & RGB_MASK; }
+    static QRgb picture(const char *name) { return GameFiles::colourOf(QString::fromLatin1(name)).rgb() & RGB_MASK; }
+    static QRgb picture(const std::string_view name)
+    {
+        return picture(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toLatin1().constData());
+    }
+
+    void startRound(int mood, float intervalDraw = 0.0f)
+    {
+        random.push({intervalDraw, moodDraw(mood)});
+        QTest::mouseClick(ctl<Image>("ImgStt"), Qt::LeftButton);
+    }
+
+    // A mood tick that lands on the given mood (which must differ from the current one).
+    void tickMood(int mood)
+    {
+        random.push({0.0f, moodDraw(mood)});
+        emit ctl<IntervalTimer>("Tim")->Timer();
+    }
+
+    void press(int index, std::initializer_list<float> draws)
+    {
+        random.push(draws);
+        QTest::mousePress(com(index), Qt::LeftButton);
+    }
+
+    void click(int index, std::initializer_list<float> draws)
+    {
+        press(index, draws);
+        QTest::mouseRelease(com(index), Qt::LeftButton);
+    }
+
+    std::int16_t gauge(GaugeIndex index) const { return fom->state().Gauge[index]; }
+
+    std::unique_ptr<GameFiles> files;
+    ScriptedRandom random;
+    RecordingMessageBox boxes;
+    std::unique_ptr<AudioDevice> audio;
+    std::unique_ptr<Fom> fom;
+};
+
+// ---- phases -----------------------------------------------------------
+
+struct PhaseRow
+{
+    const char *control;
+    bool title, playing, ended;
+};
+
+// Which controls each screen shows, control by control.
+const PhaseRow PhaseTable[] = {
+    {"ImgStt", true, false, false},    {"Img", false, true, true},
+    {"NanPic", true, false, false},    {"Label1(0)", false, true, true},
+    {"Label1(1)", false, true, true},  {"Label1(2)", false, true, true},
+    {"Label1(3)", false, true, true},  {"BldPic", false, true, true},
+    {"Pic", false, true, true},        {"Com(0)", false, true, false},
+    {"Com(1)", false, true, false},    {"Com(2)", false, true, false},
+    {"DayLbl", false, true, true},     {"TtlLbl", false, false, true},
+};
+
+enum class Screen { Title, Playing, Ended };
+
+void expectScreen(const Fom &fom, Screen screen)
+{
+    for (const PhaseRow &row : PhaseTable) {
+        const auto *widget = fom.findChild<QWidget *>(QString::fromLatin1(row.control));
+        ASSERT_NE(widget, nullptr) << row.control;
+        const bool expected = screen == Screen::Title ? row.title : screen == Screen::Playing ? row.playing : row.ended;
+        EXPECT_EQ(widget->isVisible(), expected) << row.control;
+    }
+    for (const char *name : {"Tim", "BldTim", "DayTim"})
+        EXPECT_EQ(fom.findChild<IntervalTimer *>(QString::fromLatin1(name))->isEnabled(), screen == Screen::Playing) << name;
+    EXPECT_TRUE(fom.findChild<IntervalTimer *>(QStringLiteral("BakSongTim"))->isEnabled());
+    for (const char *store : {"E(0)", "E(1)", "E(2)", "E2(0)", "E2(8)"}) {
+        const auto *image = fom.findChild<QWidget *>(QString::fromLatin1(store));
+        ASSERT_NE(image, nullptr) << store;
+        EXPECT_FALSE(image->isVisible()) << store;
+    }
+}
+
+TEST_F(FomTest, showsTheControlsOfEachPhase)
+{
+    ASSERT_TRUE(start());
+    expectScreen(*fom, Screen::Title);
+
+    startRound(2);
+    expectScreen(*fom, Screen::Playing);
+    EXPECT_EQ(shown(), picture("2.bmp"));
+    EXPECT_EQ(ctl<Label>("DayLbl")->caption(), "0");
+
+    // Four bites in the wary mood push danger past its mark.
+    for (int i = 0; i < 4; ++i)
+        click(0, {TopR, TopR, TopR});
+    expectScreen(*fom, Screen::Ended);
+
+    QTest::mouseClick(img(), Qt::LeftButton);
+    expectScreen(*fom, Screen::Title);
+}
+
+TEST_F(FomTest, startsWithTheNormalLevelAndTheMusicLoopAtTheMusicsLength)
+{
+    // Longer than a 16-bit count of milliseconds can hold.
+    ASSERT_TRUE(start(40000));
+    EXPECT_EQ(ctl<IntervalTimer>("BakSongTim")->interval(), 40000);
+    EXPECT_EQ(ctl<IntervalTimer>("BldTim")->interval(), 300);
+    EXPECT_TRUE(ctl<OptionButton>("Opt(1)")->value());
+    EXPECT_TRUE(fom->soundPlayers()[0].isPlaying());
+    EXPECT_FALSE(fom->soundPlayers()[1].isPlaying());
+}
+
+TEST_F(FomTest, aRoundStartsWithDayZeroEmptyBarsAndTheDrawnMoodAndInterval)
+{
+    ASSERT_TRUE(start());
+    startRound(1, 0.5f);
+    EXPECT_EQ(fom->state().Mood, 1);
+    EXPECT_EQ(ctl<IntervalTimer>("Tim")->interval(), 1400); // 0.5 * 1200 + 800
+    EXPECT_EQ(ctl<Shape>("Shp")->width(), 0);
+    EXPECT_EQ(ctl<Shape>("BldShp")->width(), 0);
+    EXPECT_EQ(ctl<Label>("DayLbl")->caption(), "0");
+}
+
+TEST_F(FomTest, showingTheWindowAgainDoesNotResetTheRound)
+{
+    ASSERT_TRUE(start());
+    startRound(0);
+    fom->hide();
+    fom->show();
+    expectScreen(*fom, Screen::Playing);
+}
+
+// ---- presses ----------------------------------------------------------
+
+TEST_F(FomTest, aPressPlaysItsSoundShowsTheReactionMovesTheGaugesAndRedrawsTheBars)
+{
+    ASSERT_TRUE(start());
+    startRound(1);
+
+    press(0, {TopR, 0.0f, TopR}); // vampirism +2, love -0, danger +19
+    EXPECT_TRUE(fom->soundPlayers()[1].isPlaying());
+    EXPECT_FALSE(fom->soundPlayers()[2].isPlaying());
+    EXPECT_EQ(shown(), picture("10.bmp"));
+    EXPECT_EQ(gauge(Vampirism), 2);
+    EXPECT_EQ(gauge(Danger), 19);
+    // The bars are drawn in gauge points: a box of 100 points.
+    const int boxWidth = ctl<PictureBox>("Pic")->width();
+    EXPECT_NEAR(ctl<Shape>("Shp")->width(), boxWidth * 19 / 100.0, 1.0);
+    EXPECT_NEAR(ctl<Shape>("BldShp")->width(), ctl<PictureBox>("BldPic")->width() * 2 / 100.0, 1.0);
+
+    QTest::mouseRelease(com(0), Qt::LeftButton);
+    EXPECT_EQ(shown(), picture("1.bmp"));
+}
+
+TEST_F(FomTest, eachMoodAndActionShowsItsOwnReaction)
+{
+    ASSERT_TRUE(start());
+    startRound(0);
+    const char *reactions[3][3] = {{"00.bmp", "01.bmp", "02.bmp"},
+                                   {"10.bmp", "11.bmp", "12.bmp"},
+                                   {"20.bmp", "21.bmp", "22.bmp"}};
+    for (int mood : {0, 1, 2}) {
+        if (mood != fom->state().Mood)
+            tickMood(mood);
+        for (int action : {0, 1, 2}) {
+            random.setFallback(0.0f);
+            press(action, {});
+            EXPECT_EQ(shown(), picture(reactions[mood][action])) << mood << action;
+            QTest::mouseRelease(com(action), Qt::LeftButton);
+        }
+    }
+}
+
+TEST_F(FomTest, ordinaryMannerInTheDreamyMoodDrawsNothingButStillChecksDanger)
+{
+    ASSERT_TRUE(start());
+    startRound(0);
+    // The drift alone takes danger to 100 without ending the round.
+    random.setFallback(TopR);
+    for (int tick = 0; tick < 50; ++tick)
+        emit ctl<IntervalTimer>("BldTim")->Timer();
+    EXPECT_EQ(gauge(Danger), 100);
+    EXPECT_EQ(fom->state().phase, Phase::Playing);
+    const int drawsBefore = random.drawCount();
+
+    click(2, {});
+    EXPECT_EQ(random.drawCount(), drawsBefore);
+    EXPECT_EQ(fom->state().phase, Phase::Ended);
+    EXPECT_EQ(ctl<Label>("TtlLbl")->caption(), "<<永久の幕>>");
+}
+
+TEST_F(FomTest, aMoodTickReplacesAHeldReactionAndTheReleaseShowsTheNewMood)
+{
+    ASSERT_TRUE(start());
+    startRound(1);
+    press(1, {0.0f, 0.0f});
+    EXPECT_EQ(shown(), picture("11.bmp"));
+    tickMood(2);
+    EXPECT_EQ(shown(), picture("2.bmp"));
+    QTest::mouseRelease(com(1), Qt::LeftButton);
+    EXPECT_EQ(shown(), picture("2.bmp"));
+}
+
+// ---- endings ----------------------------------------------------------
+
+struct EndingRun
+{
+    const char *title;
+    bool lightLevel;
+    void (*play)(FomTest &test);
+};
+
+class FomEnding : public FomTest, public ::testing::WithParamInterface<EndingRun>
+{
+public:
+    using FomTest::click;
+    using FomTest::startRound;
+    using FomTest::tickMood;
+};
+
+void bitesToTheFullMark(FomTest &test, float dangerDraw)
+{
+    // Mood 0 bites: vampirism +9 each; the twelfth reaches 108.
+    for (int i = 0; i < 12; ++i)
+        static_cast<FomEnding &>(test).click(0, {TopR, dangerDraw});
+}
+
+const EndingRun EndingRuns[] = {
+    {"<<吸血鬼狩りの夜>>", false,
+     [](FomTest &t) {
+         static_cast<FomEnding &>(t).startRound(0);
+         bitesToTheFullMark(t, TopR); // danger +9 each: 108 at the end
+     }},
+    {"<<憎しみの片割れ>>", false,
+     [](FomTest &t) {
+         auto &test = static_cast<FomEnding &>(t);
+         test.startRound(0);
+         for (int i = 0; i < 6; ++i)
+             test.click(0, {TopR, 0.0f}); // vampirism 54, danger 30
+         test.tickMood(1);
+         for (int i = 0; i < 4; ++i)
+             test.click(2, {TopR}); // danger -9 each, floored at 0
+         test.tickMood(0);
+         for (int i = 0; i < 6; ++i)
+             test.click(0, {TopR, 0.0f}); // vampirism 108, danger 30
+     }},
+    {"<<青の夜>>", false,
+     [](FomTest &t) {
+         auto &test = static_cast<FomEnding &>(t);
+         test.startRound(0);
+         for (int i = 0; i < 8; ++i)
+             test.click(1, {TopR}); // love 112
+         bitesToTheFullMark(t, 0.0f);
+     }},
+    // The same round on the light level is no love story.
+    {"<<吸血鬼狩りの夜>>", true,
+     [](FomTest &t) {
+         auto &test = static_cast<FomEnding &>(t);
+         test.startRound(0);
+         for (int i = 0; i < 8; ++i)
+             test.click(1, {TopR});
+         bitesToTheFullMark(t, 0.0f); // danger 60
+     }},
+    {"<<半妖の君>>", false,
+     [](FomTest &t) {
+         auto &test = static_cast<FomEnding &>(t);
+         test.startRound(0);
+         for (int i = 0; i < 6; ++i)
+             test.click(0, {TopR, TopR}); // vampirism 54, danger 54
+         test.tickMood(2);
+         for (int i = 0; i < 2; ++i)
+             test.click(0, {0.0f, 0.0f, TopR}); // danger +29 each: 112
+     }},
+    {"<<永久の幕>>", false,
+     [](FomTest &t) {
+         auto &test = static_cast<FomEnding &>(t);
+         test.startRound(2);
+         for (int i = 0; i < 4; ++i)
+             test.click(0, {TopR, TopR, TopR});
+     }},
+};
+
+TEST_P(FomEnding, playsOutItsTitlePicturesAndBoxesThenLeavesTheFinalPicture)
+{
+    const EndingRun &run = GetParam();
+    ASSERT_TRUE(start());
+    if (run.lightLevel)
+        QTest::mouseClick(ctl<OptionButton>("Opt(0)"), Qt::LeftButton);
+
+    const Ending *ending = nullptr;
+    for (const Ending &candidate : allEndings())
+        if (candidate.title == run.title)
+            ending = &candidate;
+    ASSERT_NE(ending, nullptr);
+
+    // While the boxes are open the title is up, the last of the ending's own
+    // pictures is shown and nothing of the round runs any more.
+    int boxesSeen = 0;
+    boxes.setHook([&](const QString &) {
+        ++boxesSeen;
+        EXPECT_EQ(ctl<Label>("TtlLbl")->caption(), QString::fromUtf8(run.title));
+        EXPECT_TRUE(ctl<Label>("TtlLbl")->isVisible());
+        EXPECT_EQ(shown(), picture(ending->pictures.back()));
+        EXPECT_FALSE(ctl<IntervalTimer>("Tim")->isEnabled());
+        EXPECT_FALSE(ctl<IntervalTimer>("DayTim")->isEnabled());
+        EXPECT_FALSE(ctl<IntervalTimer>("BldTim")->isEnabled());
+    });
+
+    run.play(*this);
+
+    EXPECT_EQ(fom->state().phase, Phase::Ended);
+    QStringList expectedBoxes;
+    for (std::string_view box : ending->boxes)
+        expectedBoxes.append(QString::fromUtf8(box.data(), static_cast<qsizetype>(box.size())));
+    EXPECT_EQ(boxes.texts(), expectedBoxes);
+    EXPECT_EQ(boxesSeen, expectedBoxes.size());
+    EXPECT_EQ(shown(), picture("end.bmp"));
+    EXPECT_TRUE(boxes.errors().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFive, FomEnding, ::testing::ValuesIn(EndingRuns));
+
+TEST_F(FomTest, theReleaseOfThePressThatEndedTheRoundKeepsTheFinalPicture)
+{
+    ASSERT_TRUE(start());
+    startRound(2);
+    for (int i = 0; i < 3; ++i)
+        click(0, {TopR, TopR, TopR});
+    press(0, {TopR, TopR, TopR});
+    ASSERT_EQ(fom->state().phase, Phase::Ended);
+    QTest::mouseRelease(com(0), Qt::LeftButton);
+    EXPECT_EQ(shown(), picture("end.bmp"));
+}
+
+TEST_F(FomTest, theDayClockCountsTo31AndEndsTheRoundOnTheNextTick)
+{
+    ASSERT_TRUE(start());
+    startRound(0);
+    auto *dayClock = ctl<IntervalTimer>("DayTim");
+    EXPECT_EQ(dayClock->interval(), 2500);
+    for (int day = 1; day <= 31; ++day)
+        emit dayClock->Timer();
+    EXPECT_EQ(ctl<Label>("DayLbl")->caption(), "31");
+    EXPECT_EQ(fom->state().phase, Phase::Playing);
+
+    emit dayClock->Timer();
+    EXPECT_EQ(fom->state().phase, Phase::Ended);
+    EXPECT_EQ(ctl<Label>("DayLbl")->caption(), "31");
+    EXPECT_EQ(ctl<Label>("TtlLbl")->caption(), "<<永久の幕>>");
+}
+
+TEST_F(FomTest, aDayTickWhileAButtonIsHeldCanEndTheRoundAndTheReleaseKeepsTheEnding)
+{
+    ASSERT_TRUE(start());
+    startRound(0);
+    for (int day = 1; day <= 31; ++day)
+        emit ctl<IntervalTimer>("DayTim")->Timer();
+    press(1, {0.0f});
+    emit ctl<IntervalTimer>("DayTim")->Timer();
+    QTest::mouseRelease(com(1), Qt::LeftButton);
+    EXPECT_EQ(shown(), picture("end.bmp"));
+}
+
+// ---- back to the title --------------------------------------------------
+
+TEST_F(FomTest, aClickOnThePictureAbandonsTheRoundWithoutAnEnding)
+{
+    ASSERT_TRUE(start());
+    startRound(1);
+    click(0, {TopR, 0.0f, TopR});
+    emit ctl<IntervalTimer>("DayTim")->Timer();
+
+    QTest::mouseClick(img(), Qt::LeftButton);
+
+    expectScreen(*fom, Screen::Title);
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_EQ(gauge(Vampirism), 0);
+    EXPECT_EQ(gauge(Danger), 0);
+    EXPECT_EQ(fom->state().Day, 0);
+    EXPECT_EQ(fom->state().Mood, 1); // kept until the next round draws one
+    EXPECT_EQ(ctl<Shape>("Shp")->width(), 0);
+}
+
+TEST_F(FomTest, afterAnEndingTheTitleHidesTheEndingTitleAndTheNextEndingReplacesIt)
+{
+    ASSERT_TRUE(start());
+    startRound(2);
+    for (int i = 0; i < 4; ++i)
+        click(0, {TopR, TopR, TopR});
+    QTest::mouseClick(img(), Qt::LeftButton);
+    EXPECT_FALSE(ctl<Label>("TtlLbl")->isVisible());
+
+    startRound(0);
+    EXPECT_EQ(ctl<Label>("DayLbl")->caption(), "0");
+    bitesToTheFullMark(*this, TopR);
+    EXPECT_EQ(ctl<Label>("TtlLbl")->caption(), "<<吸血鬼狩りの夜>>");
+}
+
+// ---- level --------------------------------------------------------------
+
+TEST_F(FomTest, theChosenLevelReachesTheDriftTimerAndTheFirstMoodInterval)
+{
+    ASSERT_TRUE(start());
+    QTest::mouseClick(ctl<OptionButton>("Opt(2)"), Qt::LeftButton);
+    EXPECT_EQ(ctl<IntervalTimer>("BldTim")->interval(), 250);
+    EXPECT_FALSE(ctl<IntervalTimer>("BldTim")->isEnabled());
+
+    startRound(0, TopR);
+    EXPECT_EQ(ctl<IntervalTimer>("Tim")->interval(), 1500);
+    EXPECT_TRUE(ctl<IntervalTimer>("BldTim")->isEnabled());
+
+    // Back on the title the level stays chosen for the next round.
+    QTest::mouseClick(img(), Qt::LeftButton);
+    EXPECT_TRUE(ctl<OptionButton>("Opt(2)")->value());
+    EXPECT_EQ(ctl<IntervalTimer>("BldTim")->interval(), 250);
+}
+
+// ---- broken files -------------------------------------------------------
+
+class FomMissingPicture : public FomTest, public ::testing::WithParamInterface<const char *>
+{
+};
+
+TEST_P(FomMissingPicture, atStartUpStopsBeforeTheWindowIsShownAndNamesTheFile)
+{
+    files = std::make_unique<GameFiles>();
+    files->remove(QString::fromLatin1(GetParam()));
+
+    EXPECT_FALSE(load());
+    EXPECT_FALSE(fom->isVisible());
+    ASSERT_EQ(boxes.errors().size(), 1);
+    EXPECT_TRUE(boxes.errors().front().contains(files->path(QString::fromLatin1(GetParam()))))
+        << boxes.errors().front().toStdString();
+    EXPECT_TRUE(fom->hasFailed());
+}
+
+INSTANTIATE_TEST_SUITE_P(StoredPictures, FomMissingPicture, ::testing::Values("stt.bmp", "0.bmp", "12.bmp", "22.bmp"));
+
+TEST_F(FomTest, aMissingEndPictureIsOnlyNoticedByItsEndingAndNamesTheFile)
+{
+    files = std::make_unique<GameFiles>();
+    files->remove(QStringLiteral("end2.bmp"));
+    ASSERT_TRUE(load());
+    startRound(2);
+    for (int i = 0; i < 4; ++i)
+        click(0, {TopR, TopR, TopR});
+
+    ASSERT_EQ(boxes.errors().size(), 1);
+    EXPECT_TRUE(boxes.errors().front().contains(files->path(QStringLiteral("end2.bmp"))));
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_TRUE(fom->hasFailed());
+}
+
+TEST_F(FomTest, missingSoundsLeaveTheGamePlayableAndSilent)
+{
+    files = std::make_unique<GameFiles>();
+    for (const char *name : {"0.wav", "1.wav", "2.wav", "3.wav"})
+        files->remove(QString::fromLatin1(name));
+    ASSERT_TRUE(load());
+    EXPECT_EQ(ctl<IntervalTimer>("BakSongTim")->interval(), 0);
+    startRound(0);
+    click(0, {TopR, TopR});
+    EXPECT_EQ(gauge(Vampirism), 9);
+    EXPECT_FALSE(fom->soundPlayers()[1].isPlaying());
+}
+
+TEST_F(FomTest, closingTheWindowStopsEverySoundPlayer)
+{
+    ASSERT_TRUE(start());
+    startRound(0);
+    press(0, {TopR, TopR});
+    fom->close();
+    for (int i = 0; i < fom->soundPlayers().count(); ++i)
+        EXPECT_FALSE(fom->soundPlayers()[i].isPlaying()) << i;
+}
+
+} // namespace
