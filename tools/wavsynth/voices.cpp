@@ -95,9 +95,13 @@ void renderPartials(const Note &note, std::vector<double> &out)
 void renderPluck(const Note &note, std::uint64_t seed, std::vector<double> &out)
 {
     const Instrument &in = note.instrument;
-    const double period = SampleRate / note.frequency - 0.5;
+    // The loop delays by the line's length, less the half sample by which
+    // averaging neighbours reads ahead, plus the all-pass's fraction. That
+    // fraction is kept between a half and one and a half samples, where the
+    // all-pass is well behaved.
+    const double period = SampleRate / note.frequency;
     const auto length = static_cast<std::size_t>(period);
-    const double fraction = period - static_cast<double>(length);
+    const double fraction = period + 0.5 - static_cast<double>(length);
     const double allpass = (1.0 - fraction) / (1.0 + fraction);
     const double loss = std::exp(-SixtyDb / (in.decay * note.frequency));
 
