@@ -77,11 +77,8 @@ QString findUseCycle(const QDomElement &element, const QHash<QString, QDomElemen
 } // namespace
 
 SvgInliner::SvgInliner(const QString &assetsDir)
-    : m_assets(assetsDir)
+    : m_assetsDir(assetsDir)
 {
-    m_assetsValid = !assetsDir.isEmpty() && m_assets.exists();
-    if (m_assetsValid)
-        m_assets.setPath(m_assets.canonicalPath());
 }
 
 bool SvgInliner::inlineFile(const QString &sourcePath)
@@ -89,8 +86,10 @@ bool SvgInliner::inlineFile(const QString &sourcePath)
     m_document.clear();
     m_error.clear();
     m_importedFrom.clear();
-    if (!m_assetsValid)
-        return fail(QStringLiteral("the assets folder \"%1\" does not exist").arg(m_assets.path()));
+    const QDir assets(m_assetsDir);
+    if (m_assetsDir.isEmpty() || !assets.exists())
+        return fail(QStringLiteral("the assets folder \"%1\" does not exist").arg(m_assetsDir));
+    m_assets.setPath(assets.canonicalPath());
 
     const QString path = resolveInsideAssets(sourcePath, QDir::currentPath());
     if (path.isEmpty())

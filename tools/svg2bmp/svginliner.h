@@ -38,8 +38,8 @@ private:
     bool rewriteReferences(QDomElement element, const QString &path, bool borrowed);
     bool importPart(const QString &canonicalPath, const QString &id);
 
+    QString m_assetsDir;
     QDir m_assets;
-    bool m_assetsValid = false;
     QHash<QString, Source> m_sources;
     QDomDocument m_target;
     QDomElement m_importedDefs;
