@@ -1,7 +1,8 @@
 #include "scoreparser.h"
 
+#include "notation.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <iterator>
 
@@ -41,49 +42,9 @@ constexpr std::pair<std::string_view, Timbre> Timbres[] = {
     {"noise", Timbre::Noise},
 };
 
-std::vector<std::string_view> splitWords(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        pos = line.find_first_not_of(" \t\r", pos);
-        if (pos == std::string_view::npos)
-            break;
-        const std::size_t end = std::min(line.find_first_of(" \t\r", pos), line.size());
-        words.push_back(line.substr(pos, end - pos));
-        pos = end;
-    }
-    return words;
-}
-
 std::string quoted(std::string_view word)
 {
     return "\"" + std::string(word) + "\"";
-}
-
-// A comment starts with a "#" that begins a word; the "#" of a sharp,
-// as in "G#5", stays part of its note.
-std::string_view withoutComment(std::string_view line)
-{
-    for (std::size_t pos = line.find('#'); pos != std::string_view::npos; pos = line.find('#', pos + 1)) {
-        if (pos == 0 || line[pos - 1] == ' ' || line[pos - 1] == '\t' || line[pos - 1] == '|')
-            return line.substr(0, pos);
-    }
-    return line;
-}
-
-// Bar lines may touch the notes ("|E5 A5|"), so they are given room of
-// their own before the line is split into words.
-std::string spacedBars(std::string_view line)
-{
-    std::string spaced;
-    for (char c : line) {
-        if (c == '|')
-            spaced += " | ";
-        else
-            spaced += c;
-    }
-    return spaced;
 }
 
 } // namespace
@@ -97,14 +58,12 @@ ScoreError::ScoreError(int line, const std::string &message)
 Score ScoreParser::parse(std::string_view text)
 {
     ScoreParser parser;
+    std::string spaced;
     while (!text.empty()) {
         ++parser.m_line;
         const std::size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
+        const Words words = lineWords(text.substr(0, end), spaced);
         text.remove_prefix(std::min(end + 1, text.size()));
-        line = withoutComment(line);
-        const std::string spaced = spacedBars(line);
-        const Words words = splitWords(spaced);
         if (!words.empty())
             parser.parseLine(words);
     }
@@ -346,37 +305,23 @@ std::vector<Partial> ScoreParser::partials(std::string_view list) const
 
 double ScoreParser::number(std::string_view word, double min, double max, std::string_view what) const
 {
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size() || !std::isfinite(value))
+    const std::optional<double> value = parseNumber(word);
+    if (!value)
         fail("expected a number for the " + std::string(what) + ", not " + quoted(word));
-    if (value < min || value > max)
+    if (*value < min || *value > max)
         fail("the " + std::string(what) + " must lie between " + std::to_string(min) + " and "
              + std::to_string(max) + ", not " + std::string(word));
-    return value;
+    return *value;
 }
 
-// A pitch is written as a note name with its octave ("A4", "C#5", "Bb2") or
-// as a plain frequency ("70hz").
 double ScoreParser::frequency(std::string_view word) const
 {
     if (word.ends_with("hz"))
         return number(word.substr(0, word.size() - 2), 20.0, 16000.0, "frequency (Hz)");
-    static constexpr std::string_view Letters = "CDEFGAB";
-    static constexpr int Semitones[] = {0, 2, 4, 5, 7, 9, 11};
-    const std::size_t letter = word.empty() ? std::string_view::npos : Letters.find(word.front());
-    if (letter == std::string_view::npos)
-        fail("expected a pitch such as A4, C#5 or 70hz, not " + quoted(word));
-    int semitone = Semitones[letter];
-    std::string_view rest = word.substr(1);
-    if (!rest.empty() && (rest.front() == '#' || rest.front() == 'b')) {
-        semitone += rest.front() == '#' ? 1 : -1;
-        rest.remove_prefix(1);
-    }
-    if (rest.size() != 1 || rest.front() < '0' || rest.front() > '8')
-        fail("expected an octave from 0 to 8 in the pitch " + quoted(word));
-    const int midi = 12 * (rest.front() - '0' + 1) + semitone;
-    return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
+    const std::optional<int> midi = midiNote(word);
+    if (!midi)
+        fail("expected a pitch such as A4, C#5 or 70hz, with an octave from 0 to 8, not " + quoted(word));
+    return 440.0 * std::exp2((*midi - 69) / 12.0);
 }
 
 const Instrument &ScoreParser::instrument(std::string_view name) const
