@@ -16,7 +16,7 @@
 #include "pictureloader.h"
 #include "random.h"
 #include "shape.h"
-#include "soundfiles.h"
+#include "assetfiles.h"
 #include "intervaltimer.h"
 #include "twips.h"
 
@@ -30,6 +30,11 @@ namespace {
 
 constexpr int MoodCount = 3;
 constexpr int ActionCount = 3;
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 } // namespace
 
@@ -51,12 +56,6 @@ Fom::Fom(const FomServices &services, QWidget *parent)
     connectHandlers();
 }
 
-Fom::~Fom()
-{
-    if (!m_unloaded)
-        Form_Unload();
-}
-
 // Start-up: everything that lasts for the whole run. Pictures that a round
 // shows again and again are read once, here; a picture that cannot be read
 // stops the start-up before the window is ever shown.
@@ -64,7 +63,7 @@ bool Fom::Form_Load()
 {
     // The random source was seeded from the clock when it was made.
     move(twipsToPixels(100), twipsToPixels(0));
-    if (!loadInto(ImgStt, QStringLiteral("stt.bmp")))
+    if (!loadInto(ImgStt, TitlePictureName))
         return false;
     // The title picture covers the whole window. It is drawn for the client
     // area, so it is stretched over that rather than the outer frame, whose
@@ -76,10 +75,10 @@ bool Fom::Form_Load()
         loadElement(E2, "E2");
     int k = 0;
     for (int i = 0; i < MoodCount; ++i) {
-        if (!loadInto(E[i], QStringLiteral("%1.bmp").arg(i)))
+        if (!loadInto(E[i], moodPictureName(i)))
             return false;
         for (int j = 0; j < ActionCount; ++j) {
-            if (!loadInto(E2[k], QStringLiteral("%1%2.bmp").arg(i).arg(j)))
+            if (!loadInto(E2[k], reactionPictureName(i, j)))
                 return false;
             ++k;
         }
@@ -91,7 +90,7 @@ bool Fom::Form_Load()
     for (int i = 1; i < 4; ++i)
         MMC.load(i);
     for (int i = 0; i < 4; ++i) {
-        MMC[i].setFileName((AppDir + QString::fromStdString(soundFileName(i))).toStdString());
+        MMC[i].setFileName(assetPath(soundFileName(i)).toStdString());
         MMC[i].setCommand("open");
     }
     // The loop must equal the music's real length, however long it is.
@@ -122,13 +121,14 @@ void Fom::Form_Activate()
     TtlLbl->setVisible(false);
 }
 
+// Closing the window ends the game at once, in whatever phase: no ending.
 void Fom::Form_Unload()
 {
-    m_unloaded = true;
     for (int i = 0; i < MMC.count(); ++i) {
         MMC[i].setCommand("stop");
         MMC[i].setCommand("close");
     }
+    QCoreApplication::exit(m_failed ? EXIT_FAILURE : EXIT_SUCCESS);
 }
 
 // The start of a round. The timers come last, once every play control is
@@ -227,13 +227,13 @@ void Fom::GameEnd(EndingKind Kind)
         button->setVisible(false);
     const Ending &ending = chooseEnding(Kind, m_state);
     for (std::string_view picture : ending.pictures) {
-        if (!loadInto(Img, QString::fromUtf8(picture.data(), picture.size())))
+        if (!loadInto(Img, picture))
             return;
     }
-    TtlLbl->setCaption(QString::fromUtf8(ending.title.data(), ending.title.size()));
+    TtlLbl->setCaption(text(ending.title));
     for (std::string_view box : ending.boxes)
-        m_messageBox.show(QString::fromUtf8(box.data(), box.size()));
-    loadInto(Img, QString::fromUtf8(FinalEndPicture.data(), FinalEndPicture.size()));
+        m_messageBox.show(text(box));
+    loadInto(Img, FinalEndPicture);
 }
 
 void Fom::showEvent(QShowEvent *event)
@@ -251,7 +251,6 @@ void Fom::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     event->accept();
-    QCoreApplication::exit(m_failed ? EXIT_FAILURE : EXIT_SUCCESS);
 }
 
 // A new element of an image array is a copy of its first: same place,
@@ -267,9 +266,15 @@ void Fom::loadElement(std::vector<Image *> &array, const char *name)
     array.push_back(element);
 }
 
-bool Fom::loadInto(Image *image, const QString &fileName)
+// Every file of the game is found here: in the application's folder.
+QString Fom::assetPath(std::string_view fileName) const
 {
-    const PictureResult result = loadPicture(AppDir + fileName);
+    return AppDir + text(fileName);
+}
+
+bool Fom::loadInto(Image *image, std::string_view fileName)
+{
+    const PictureResult result = loadPicture(assetPath(fileName));
     if (!result.ok()) {
         fail(result.error);
         return false;

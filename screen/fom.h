@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 class AudioDevice;
@@ -45,7 +46,6 @@ class Fom : public QWidget
 
 public:
     explicit Fom(const FomServices &services, QWidget *parent = nullptr);
-    ~Fom() override;
 
     bool Form_Load();
     const GameState &state() const { return m_state; }
@@ -75,7 +75,8 @@ private:
     void buildLayout();
     void connectHandlers();
     void loadElement(std::vector<Image *> &array, const char *name);
-    bool loadInto(Image *image, const QString &fileName);
+    QString assetPath(std::string_view fileName) const;
+    bool loadInto(Image *image, std::string_view fileName);
     void fail(const QString &message);
     template<typename T> T *control(const char *name, int index = -1) const;
 
@@ -84,7 +85,6 @@ private:
     MessageBox &m_messageBox;
     QString AppDir;
     bool m_activated = false;
-    bool m_unloaded = false;
     bool m_failed = false;
 
     PictureBox *NanPic = nullptr;

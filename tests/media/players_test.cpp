@@ -1,6 +1,6 @@
 // The control array MMC and the state each player keeps between commands.
 #include "diskoutput.h"
-#include "soundfiles.h"
+#include "assetfiles.h"
 #include "soundplayers.h"
 #include "wavefile.h"
 
@@ -33,11 +33,14 @@ protected:
     SoundPlayers m_players{m_output.device()};
 };
 
-TEST(SoundFileName, NamesTheFourSoundsByTheirIndexInDecimal)
+TEST(AssetFileNames, writeEveryNumberInDecimalWithoutPadding)
 {
     EXPECT_EQ(soundFileName(0), "0.wav");
-    EXPECT_EQ(soundFileName(3), "3.wav");
-    EXPECT_EQ(soundFileName(10), "10.wav");
+    EXPECT_EQ(moodPictureName(0), "0.bmp");
+    // Mood 1 with action 2, and mood 2 with action 0.
+    EXPECT_EQ(reactionPictureName(1, 2), "12.bmp");
+    EXPECT_EQ(reactionPictureName(2, 0), "20.bmp");
+    EXPECT_EQ(reactionPictureName(0, 1), "01.bmp");
 }
 
 TEST_F(Players, ElementsAreCreatedInOrderEachOnAChannelOfItsOwn)

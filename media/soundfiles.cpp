@@ -1,6 +1,0 @@
-#include "soundfiles.h"
-
-std::string soundFileName(int i)
-{
-    return std::to_string(i) + ".wav";
-}
