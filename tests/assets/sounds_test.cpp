@@ -1,12 +1,16 @@
 // The game's four sounds as the build leaves them beside the executable,
 // read back by a wave reader of the test's own, and the wavsynth tool that
 // makes them, run exactly as the build runs it.
+#include "audiodevice.h"
+#include "soundplayer.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -268,6 +272,28 @@ TEST_P(SoundEffect, risesFromSilenceAndFallsBackToIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Effects, SoundEffect, ::testing::ValuesIn(Effects), soundName);
+
+// The game's own sound player opens every built sound and measures it as
+// the game will, on SDL's silent driver so that no sound card is needed.
+class PlayedSound : public BuiltSound {
+protected:
+    static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+};
+
+TEST_P(PlayedSound, opensInTheGamesPlayerWithItsWholeLength)
+{
+    AudioDevice device;
+    ASSERT_TRUE(device.isOpen());
+    SoundPlayer player(device, 0);
+    player.setFileName((BuildDir / GetParam().file).string());
+    player.setCommand("open");
+    ASSERT_TRUE(player.isOpen());
+    EXPECT_NEAR(player.length(), m_wave.seconds() * 1000.0, 1.0);
+    player.setCommand("close");
+}
+
+INSTANTIATE_TEST_SUITE_P(Sounds, PlayedSound,
+                         ::testing::Values(Music, Effects[0], Effects[1], Effects[2]), soundName);
 
 class LoopedMusic : public ::testing::Test {
 protected:
