@@ -1,6 +1,7 @@
 #include "image.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 Image::Image(QWidget *parent)
@@ -37,10 +38,11 @@ void Image::paintEvent(QPaintEvent *)
         painter.drawPixmap(0, 0, m_picture);
         return;
     }
-    // Scale for the device actually painted on (a screen of any density, or
-    // a grab), so a high-density screen gets the picture's own detail instead
-    // of a low-resolution copy blown up.
-    const qreal ratio = painter.device()->devicePixelRatioF();
+    // Scale for the device really painted on (the backing store of a screen
+    // of any density, or the target of a grab), so a high-density screen gets
+    // the picture's own detail instead of a low-resolution copy blown up.
+    const QPaintDevice *target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    const qreal ratio = target ? target->devicePixelRatioF() : devicePixelRatioF();
     const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
     if (deviceSize.isEmpty())
         return;

@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <array>
 #include <cstdlib>
 
 namespace {
@@ -26,20 +27,17 @@ PictureResult failure(PictureFailure kind, const QString &path, const QString &r
     return result;
 }
 
-quint16 u16(const QByteArray &bytes, int at)
+// The start of the file, zero-filled past its end so that every field can
+// be read before it is judged.
+struct HeadBytes
 {
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
+    std::array<char, FileHeaderSize + MaxInfoHeaderSize> bytes{};
+    qint64 size = 0;
 
-quint32 u32(const QByteArray &bytes, int at)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-qint32 i32(const QByteArray &bytes, int at)
-{
-    return qFromLittleEndian<qint32>(bytes.constData() + at);
-}
+    quint16 u16(int at) const { return qFromLittleEndian<quint16>(bytes.data() + at); }
+    quint32 u32(int at) const { return qFromLittleEndian<quint32>(bytes.data() + at); }
+    qint32 i32(int at) const { return qFromLittleEndian<qint32>(bytes.data() + at); }
+};
 
 struct Header
 {
@@ -65,44 +63,47 @@ Fault damaged(const QString &reason)
 // Reads the two headers of a bitmap; the caller has checked that the bytes
 // begin with "BM" and hold at least the file header and the size field of
 // the information header.
-Fault checkHeader(const QByteArray &head, qint64 fileSize, Header &header)
+Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
 {
-    const quint32 declaredSize = u32(head, 2);
-    header.dataOffset = u32(head, 10);
-    const quint32 infoSize = u32(head, 14);
+    const quint32 declaredSize = head.u32(2);
+    header.dataOffset = head.u32(10);
+    const quint32 infoSize = head.u32(14);
     const bool core = infoSize == 12;
     if (!core && infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 64
             && infoSize != 108 && infoSize != 124)
-        return damaged(QStringLiteral("ビットマップのヘッダーが壊れています（情報ヘッダーの長さ %1）").arg(infoSize));
-    if (head.size() < FileHeaderSize + qint64(infoSize) || fileSize < FileHeaderSize + qint64(infoSize))
+        return damaged(QStringLiteral("ビットマップのヘッダーが壊れています（情報ヘッダーの長さ %1）")
+                               .arg(infoSize));
+    if (head.size < FileHeaderSize + qint64(infoSize))
         return damaged(QStringLiteral("ファイルが途中で切れています（ヘッダーが不完全です）"));
 
     int planes;
     if (core) {
-        header.width = u16(head, 18);
-        header.height = u16(head, 20);
-        planes = u16(head, 22);
-        header.bitsPerPixel = u16(head, 24);
+        header.width = head.u16(18);
+        header.height = head.u16(20);
+        planes = head.u16(22);
+        header.bitsPerPixel = head.u16(24);
     } else {
-        header.width = i32(head, 18);
-        header.height = std::llabs(i32(head, 22));
-        planes = u16(head, 26);
-        header.bitsPerPixel = u16(head, 28);
-        header.compression = u32(head, 30);
-        header.imageSize = u32(head, 34);
+        header.width = head.i32(18);
+        header.height = std::llabs(head.i32(22));
+        planes = head.u16(26);
+        header.bitsPerPixel = head.u16(28);
+        header.compression = head.u32(30);
+        header.imageSize = head.u32(34);
     }
     if (header.width <= 0 || header.height <= 0 || planes != 1)
         return damaged(QStringLiteral("ビットマップのヘッダーが壊れています（大きさ %1 × %2）")
                 .arg(header.width).arg(header.height));
     if (header.width > MaxPictureSide || header.height > MaxPictureSide
             || header.width * header.height > MaxPicturePixels)
-        return {PictureFailure::TooLarge, QStringLiteral("画像が大きすぎます（ヘッダーでは %1 × %2 ピクセル）")
-                .arg(header.width).arg(header.height)};
+        return {PictureFailure::TooLarge,
+                QStringLiteral("画像が大きすぎます（ヘッダーでは %1 × %2 ピクセル）")
+                        .arg(header.width).arg(header.height)};
     switch (header.bitsPerPixel) {
     case 1: case 4: case 8: case 16: case 24: case 32:
         break;
     default:
-        return damaged(QStringLiteral("ビットマップのヘッダーが壊れています（色深度 %1 ビット）").arg(header.bitsPerPixel));
+        return damaged(QStringLiteral("ビットマップのヘッダーが壊れています（色深度 %1 ビット）")
+                               .arg(header.bitsPerPixel));
     }
     // 0: uncompressed, 1 and 2: run-length, 3 and 6: bit fields. JPEG or
     // PNG inside a bitmap is something Qt's reader does not decode.
@@ -113,8 +114,8 @@ Fault checkHeader(const QByteArray &head, qint64 fileSize, Header &header)
     // Qt fills a body that ends early with black without complaint, so the
     // size is checked here: first against the header's own file size...
     if (declaredSize > fileSize)
-        return damaged(QStringLiteral("ファイルが途中で切れています（ヘッダーでは %1 バイト、実際は %2 バイト）")
-                .arg(declaredSize).arg(fileSize));
+        return damaged(QStringLiteral("ファイルが途中で切れています（ヘッダーでは %1 バイト、"
+                                      "実際は %2 バイト）").arg(declaredSize).arg(fileSize));
     if (header.dataOffset < FileHeaderSize + qint64(infoSize) || header.dataOffset >= fileSize)
         return damaged(QStringLiteral("ファイルが途中で切れています（画素データがありません）"));
     // ...then against what the pixels need.
@@ -124,8 +125,9 @@ Fault checkHeader(const QByteArray &head, qint64 fileSize, Header &header)
         needed = rowBytes * header.height;
     }
     if (header.dataOffset + needed > fileSize)
-        return damaged(QStringLiteral("ファイルが途中で切れています（画素データに %1 バイト必要で、%2 バイトしかありません）")
-                .arg(needed).arg(fileSize - header.dataOffset));
+        return damaged(QStringLiteral("ファイルが途中で切れています（画素データに %1 バイト必要で、"
+                                      "%2 バイトしかありません）")
+                               .arg(needed).arg(fileSize - header.dataOffset));
     return {};
 }
 
@@ -134,15 +136,18 @@ Fault checkHeader(const QByteArray &head, qint64 fileSize, Header &header)
 PictureResult loadPicture(const QString &path)
 {
     if (path.isEmpty() || QDir::isRelativePath(path))
-        return failure(PictureFailure::NotFullPath, path, QStringLiteral("フルパスではありません"));
+        return failure(PictureFailure::NotFullPath, path,
+                       QStringLiteral("フルパスではありません"));
     const QFileInfo info(path);
     if (!info.exists())
         return failure(PictureFailure::Missing, path, QStringLiteral("ファイルが見つかりません"));
     if (info.isDir())
-        return failure(PictureFailure::NotAFile, path, QStringLiteral("ファイルではなくフォルダーです"));
+        return failure(PictureFailure::NotAFile, path,
+                       QStringLiteral("ファイルではなくフォルダーです"));
     // A pipe or a device could block the game forever or never end.
     if (!info.isFile())
-        return failure(PictureFailure::NotAFile, path, QStringLiteral("通常のファイルではありません"));
+        return failure(PictureFailure::NotAFile, path,
+                       QStringLiteral("通常のファイルではありません"));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -155,14 +160,15 @@ PictureResult loadPicture(const QString &path)
     if (fileSize == 0)
         return failure(PictureFailure::Empty, path, QStringLiteral("ファイルが空です"));
 
-    const QByteArray head = file.read(FileHeaderSize + MaxInfoHeaderSize);
-    if (head.isEmpty() && fileSize > 0)
+    HeadBytes head;
+    head.size = file.read(head.bytes.data(), qint64(head.bytes.size()));
+    if (head.size <= 0)
         return failure(PictureFailure::Unreadable, path,
                        QStringLiteral("読み取りに失敗しました（%1）").arg(file.errorString()));
-    if (!head.startsWith("BM"))
+    if (head.size < 2 || head.bytes[0] != 'B' || head.bytes[1] != 'M')
         return failure(PictureFailure::NotABitmap, path,
                        QStringLiteral("ビットマップ（BMP）ファイルではありません"));
-    if (head.size() < FileHeaderSize + 4)
+    if (head.size < FileHeaderSize + 4)
         return failure(PictureFailure::Damaged, path,
                        QStringLiteral("ファイルが途中で切れています（ヘッダーが不完全です）"));
 

@@ -1,0 +1,152 @@
+#include "pictureloader.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A 6 × 4 bitmap, red on the left half and blue on the right, as Qt writes it.
+QByteArray goodBitmap()
+{
+    QImage image(6, 4, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 3; ++x)
+            image.setPixelColor(x, y, Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+QByteArray pngBytes()
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray withUint32(QByteArray bytes, int at, quint32 value)
+{
+    qToLittleEndian<quint32>(value, bytes.data() + at);
+    return bytes;
+}
+
+QString write(const QDir &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+}
+
+class PictureFiles : public ::testing::Test
+{
+protected:
+    QTemporaryDir tempDir;
+    QDir dir{tempDir.path()};
+};
+
+TEST_F(PictureFiles, aGoodBitmapLoadsWithItsPixels)
+{
+    const PictureResult result = loadPicture(write(dir, QStringLiteral("0.bmp"), goodBitmap()));
+    ASSERT_TRUE(result.ok()) << qPrintable(result.error);
+    EXPECT_TRUE(result.error.isEmpty());
+    const QImage image = result.picture.toImage();
+    ASSERT_EQ(image.size(), QSize(6, 4));
+    EXPECT_EQ(image.pixelColor(0, 3), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(5, 0), QColor(Qt::blue));
+}
+
+struct BadFile
+{
+    const char *name;
+    // Makes the file in the folder and returns its path.
+    std::function<QString(const QDir &)> make;
+    PictureFailure failure;
+};
+
+void PrintTo(const BadFile &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
+class BadPicture : public PictureFiles, public ::testing::WithParamInterface<BadFile>
+{
+};
+
+TEST_P(BadPicture, isRefusedWithItsReasonAndFullPath)
+{
+    const QString path = GetParam().make(dir);
+    const PictureResult result = loadPicture(path);
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.failure, GetParam().failure);
+    EXPECT_TRUE(result.picture.isNull());
+    EXPECT_TRUE(result.error.contains(path)) << qPrintable(result.error);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("理由"))) << qPrintable(result.error);
+}
+
+const BadFile BadFiles[] = {
+    {"Missing", [](const QDir &d) { return d.filePath("stt.bmp"); },
+     PictureFailure::Missing},
+    {"RelativePath", [](const QDir &d) { write(d, "0.bmp", goodBitmap()); return QString("0.bmp"); },
+     PictureFailure::NotFullPath},
+    {"Folder", [](const QDir &d) { d.mkdir("1.bmp"); return d.filePath("1.bmp"); },
+     PictureFailure::NotAFile},
+    {"Pipe", [](const QDir &d) {
+         const QString path = d.filePath("2.bmp");
+         mkfifo(QFile::encodeName(path).constData(), 0600);
+         return path; },
+     PictureFailure::NotAFile},
+    {"Empty", [](const QDir &d) { return write(d, "00.bmp", {}); },
+     PictureFailure::Empty},
+    {"Garbage", [](const QDir &d) { return write(d, "01.bmp", QByteArray(300, 'x')); },
+     PictureFailure::NotABitmap},
+    {"PngRenamed", [](const QDir &d) { return write(d, "02.bmp", pngBytes()); },
+     PictureFailure::NotABitmap},
+    {"OnlyTheSignature", [](const QDir &d) { return write(d, "10.bmp", "BM"); },
+     PictureFailure::Damaged},
+    {"CutShort", [](const QDir &d) { return write(d, "11.bmp", goodBitmap().chopped(20)); },
+     PictureFailure::Damaged},
+    // The file header agrees with the shortened file; the pixels still miss.
+    {"CutShortWithFixedHeader", [](const QDir &d) {
+         const QByteArray cut = goodBitmap().chopped(20);
+         return write(d, "12.bmp", withUint32(cut, 2, quint32(cut.size()))); },
+     PictureFailure::Damaged},
+    {"UnknownHeaderSize", [](const QDir &d) { return write(d, "20.bmp", withUint32(goodBitmap(), 14, 99)); },
+     PictureFailure::Damaged},
+    {"AbsurdSize", [](const QDir &d) {
+         const QByteArray huge = withUint32(withUint32(goodBitmap(), 18, 100000), 22, 100000);
+         return write(d, "21.bmp", huge); },
+     PictureFailure::TooLarge},
+};
+
+INSTANTIATE_TEST_SUITE_P(Files, BadPicture, ::testing::ValuesIn(BadFiles));
+
+TEST_F(PictureFiles, aFileWithoutReadPermissionIsUnreadable)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    const QString path = write(dir, QStringLiteral("22.bmp"), goodBitmap());
+    chmod(QFile::encodeName(path).constData(), 0);
+    const PictureResult result = loadPicture(path);
+    EXPECT_EQ(result.failure, PictureFailure::Unreadable);
+    EXPECT_TRUE(result.error.contains(path));
+}
+
+} // namespace
