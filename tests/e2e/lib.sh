@@ -219,6 +219,12 @@ e2e_wait_for_exit() {
     wait "$pid" && E2E_GAME_STATUS=0 || E2E_GAME_STATUS=$?
 }
 
+# e2e_stop_game: ends the game at once, for runs that do not test closing.
+e2e_stop_game() {
+    _e2e_stop "$E2E_GAME_PID"
+    E2E_GAME_PID=""
+}
+
 _e2e_wmclose() {
     local tool=${E2E_WMCLOSE:-}
     if [[ -z "$tool" ]]; then

@@ -1,0 +1,41 @@
+// The game's start-up as the executable does it, the window filled from a
+// given folder of pictures and sounds: it prints how long after its launch
+// the first frame of the title screen was drawn, then quits.
+#include "application.h"
+#include "audiodevice.h"
+#include "fom.h"
+#include "launchclock.h"
+#include "paintprobe.h"
+#include "qtmessagebox.h"
+#include "random.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: startup_game <folder of the built pictures and sounds>\n");
+        return EXIT_FAILURE;
+    }
+
+    SeededRandom random = SeededRandom::fromClock();
+    AudioDevice audio;
+    QtMessageBox messageBox;
+    Fom fom({random, messageBox, audio, withTrailingSeparator(QString::fromLocal8Bit(argv[1]))});
+    if (!fom.Form_Load())
+        return EXIT_FAILURE;
+    auto *probe = new PaintProbe(&fom);
+    QObject::connect(probe, &PaintProbe::painted, &app, [probe] {
+        if (const auto elapsed = sinceLaunchNs())
+            std::printf("first-frame-ns %lld\n", static_cast<long long>(*elapsed));
+        std::fflush(stdout);
+        probe->disconnect();
+        QCoreApplication::quit();
+    });
+    fom.show();
+    return app.exec();
+}

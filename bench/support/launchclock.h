@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// The time since a process was launched, measured on the system-wide
+// monotonic clock so that a parent can take the first reading and the child
+// the second. The launcher calls markLaunch() in the forked child just
+// before exec; the child, once it has something to show, asks
+// sinceLaunchNs(), which is empty when it was not started that way.
+
+std::int64_t monotonicNs();
+void markLaunch();
+std::optional<std::int64_t> sinceLaunchNs();

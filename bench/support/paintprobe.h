@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+// Watches one widget and emits painted() once a repaint that painted it has
+// finished, the window's backing store flushed to the window system
+// included: the widget's paint event only opens that repaint, so the signal
+// comes from the event loop's next turn. Several paint events of the same
+// repaint give one signal. The probe is a child of the widget.
+class PaintProbe : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PaintProbe(QWidget *widget);
+
+signals:
+    void painted();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool m_pending = false;
+};
