@@ -98,6 +98,19 @@ TEST(CommandButton, backColourFillsTheFaceAlsoWhilePressed)
     QTest::mouseRelease(&button, Qt::RightButton);
 }
 
+TEST(OptionButton, backColourFillsItsWholeBoxBehindTheText)
+{
+    QWidget panel;
+    OptionButton option(0, &panel);
+    option.setText(QStringLiteral("軽い"));
+    option.setGeometry(twipsRect(120, 360, 1335, 375));
+    option.setBackColor(bgrColor(0x000000FF));
+    panel.show();
+    const QImage face = option.grab().toImage();
+    EXPECT_EQ(face.pixelColor(face.width() - 2, face.height() / 2), bgrColor(0x000000FF));
+    EXPECT_EQ(face.pixelColor(face.width() / 2, 1), bgrColor(0x000000FF));
+}
+
 // Three difficulty options in one panel, the middle one selected.
 class DifficultyOptions : public ::testing::Test
 {
