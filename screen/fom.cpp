@@ -1,11 +1,12 @@
 #include "fom.h"
 
-#include "application.h"
+#include "assetfiles.h"
 #include "clocks.h"
 #include "commandbutton.h"
 #include "controlfactory.h"
 #include "endings.h"
 #include "image.h"
+#include "intervaltimer.h"
 #include "label.h"
 #include "layout.h"
 #include "levels.h"
@@ -14,10 +15,7 @@
 #include "optiongroup.h"
 #include "picturebox.h"
 #include "pictureloader.h"
-#include "random.h"
 #include "shape.h"
-#include "assetfiles.h"
-#include "intervaltimer.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -87,9 +85,9 @@ bool Fom::Form_Load()
     BldPic->setScale(0, 0, m_state.GaugeMax[Vampirism], 1);
     Pic->setScale(0, 0, m_state.GaugeMax[Danger], 1);
     Opt_Click(DefaultLevel);
-    for (int i = 1; i < 4; ++i)
+    for (int i = 1; i < SoundPlayers::MaxCount; ++i)
         MMC.load(i);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < MMC.count(); ++i) {
         MMC[i].setFileName(assetPath(soundFileName(i)).toStdString());
         MMC[i].setCommand("open");
     }
