@@ -1,5 +1,6 @@
 // Velmora: a vampire courts a maiden in one small window.
 #include "application.h"
+#include "applicationicon.h"
 #include "audiodevice.h"
 #include "fom.h"
 #include "qtmessagebox.h"
@@ -14,6 +15,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    QApplication::setWindowIcon(applicationIcon());
+    // Ties the window to its desktop entry, where Wayland looks up the icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
 
     SeededRandom random = SeededRandom::fromClock();
     AudioDevice audio;

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+// The game's icon for its window and task bar, the same art the desktop shows
+// in its menus. It is compiled into the program, so the window has its icon
+// however the game was started and without a file beside the executable.
+// Call it once a QGuiApplication exists; every call gives an equal icon
+// offering each rendered size, and Qt picks or scales the nearest one.
+QIcon applicationIcon();
