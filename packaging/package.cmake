@@ -1,5 +1,7 @@
 # The Debian package, built by `cpack -G DEB` in the build folder. It holds
 # the default install layout under /usr, the layout of Debian's own games.
+# With VELMORA_FLAT_INSTALL, `cpack -G TGZ` makes instead a tarball of one
+# folder that plays wherever it is unpacked.
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR "The Velmora developers")
 set(CPACK_PACKAGE_CONTACT "The Velmora developers <velmora@users.noreply.github.com>")
@@ -11,10 +13,15 @@ set(CPACK_PACKAGE_DESCRIPTION
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/velmora/velmora)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-# Whatever prefix the build was configured for: the package's files live
-# where Debian's do. CPack installs into its staging folder through DESTDIR,
-# so the desktop entry written at install time names this prefix.
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+if(VELMORA_FLAT_INSTALL)
+    set(CPACK_GENERATOR TGZ)
+else()
+    set(CPACK_GENERATOR DEB)
+    # Whatever prefix the build was configured for, the package's files live
+    # where Debian's do. CPack stages them through DESTDIR, so the desktop
+    # entry, written at install time, names this prefix.
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+endif()
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
