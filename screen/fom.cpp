@@ -286,6 +286,10 @@ bool Fom::loadInto(Image *image, std::string_view fileName)
 void Fom::fail(const QString &message)
 {
     m_failed = true;
+    // Nothing may move behind the error box: at start-up the laid-out mood
+    // and drift timers are still running over stores not yet filled.
+    for (IntervalTimer *timer : {Tim, BldTim, DayTim, BakSongTim})
+        timer->setEnabled(false);
     std::fprintf(stderr, "velmora: %s\n", message.toLocal8Bit().constData());
     m_messageBox.showError(message);
     QCoreApplication::exit(EXIT_FAILURE);

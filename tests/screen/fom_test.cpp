@@ -486,8 +486,17 @@ TEST_P(FomMissingPicture, atStartUpStopsBeforeTheWindowIsShownAndNamesTheFile)
 {
     files = std::make_unique<GameFiles>();
     files->remove(QString::fromLatin1(GetParam()));
+    // The box waits for the player while events go on: no timer may reach
+    // the half-loaded window then.
+    bool anyTimerRunning = true;
+    boxes.setHook([&](const QString &) {
+        anyTimerRunning = false;
+        for (const auto *timer : fom->findChildren<IntervalTimer *>())
+            anyTimerRunning = anyTimerRunning || timer->isEnabled();
+    });
 
     EXPECT_FALSE(load());
+    EXPECT_FALSE(anyTimerRunning);
     EXPECT_FALSE(fom->isVisible());
     ASSERT_EQ(boxes.errors().size(), 1);
     EXPECT_TRUE(boxes.errors().front().contains(files->path(QString::fromLatin1(GetParam()))))
