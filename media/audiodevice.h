@@ -14,9 +14,12 @@
 class AudioDevice
 {
 public:
-    // 44.1 kHz, 16-bit stereo, 512 frames: a buffer of 11.6 ms.
+    // 44.1 kHz, 16-bit mono, 512 frames: a buffer of 11.6 ms. The game's
+    // sounds are mono; a mono mixer keeps them as they are instead of
+    // holding every one twice over in stereo, which for the half-minute
+    // music alone is 2.5 MB.
     static constexpr int Frequency = 44100;
-    static constexpr int Channels = 2;
+    static constexpr int Channels = 1;
     static constexpr int BufferFrames = 512;
     // Mixer channels 0 to PlayerChannels - 1 belong to the sound players.
     static constexpr int PlayerChannels = 4;

@@ -61,7 +61,7 @@ bool Fom::Form_Load()
 {
     // The random source was seeded from the clock when it was made.
     move(twipsToPixels(100), twipsToPixels(0));
-    if (!loadInto(ImgStt, TitlePictureName))
+    if (!loadInto(ImgStt, TitlePictureName, size()))
         return false;
     // The title picture covers the whole window. It is drawn for the client
     // area, so it is stretched over that rather than the outer frame, whose
@@ -73,10 +73,10 @@ bool Fom::Form_Load()
         loadElement(E2, "E2");
     int k = 0;
     for (int i = 0; i < MoodCount; ++i) {
-        if (!loadInto(E[i], moodPictureName(i)))
+        if (!loadInto(E[i], moodPictureName(i), Img->size()))
             return false;
         for (int j = 0; j < ActionCount; ++j) {
-            if (!loadInto(E2[k], reactionPictureName(i, j)))
+            if (!loadInto(E2[k], reactionPictureName(i, j), Img->size()))
                 return false;
             ++k;
         }
@@ -225,13 +225,13 @@ void Fom::GameEnd(EndingKind Kind)
         button->setVisible(false);
     const Ending &ending = chooseEnding(Kind, m_state);
     for (std::string_view picture : ending.pictures) {
-        if (!loadInto(Img, picture))
+        if (!loadInto(Img, picture, Img->size()))
             return;
     }
     TtlLbl->setCaption(text(ending.title));
     for (std::string_view box : ending.boxes)
         m_messageBox.show(text(box));
-    loadInto(Img, FinalEndPicture);
+    loadInto(Img, FinalEndPicture, Img->size());
 }
 
 void Fom::showEvent(QShowEvent *event)
@@ -270,14 +270,20 @@ QString Fom::assetPath(std::string_view fileName) const
     return AppDir + text(fileName);
 }
 
-bool Fom::loadInto(Image *image, std::string_view fileName)
+// A picture is kept at the size it is shown at, in device pixels: that is
+// all a stretched image ever draws of it, and the twelve stored pictures at
+// their full size would take more memory than the rest of the game.
+bool Fom::loadInto(Image *image, std::string_view fileName, QSize shownAt)
 {
     const PictureResult result = loadPicture(assetPath(fileName));
     if (!result.ok()) {
         fail(result.error);
         return false;
     }
-    image->setPicture(result.picture);
+    const QSize device = shownAt * devicePixelRatioF();
+    const QPixmap &full = result.picture;
+    const bool larger = full.width() > device.width() || full.height() > device.height();
+    image->setPicture(larger ? full.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : full);
     return true;
 }
 

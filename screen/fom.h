@@ -76,7 +76,7 @@ private:
     void connectHandlers();
     void loadElement(std::vector<Image *> &array, const char *name);
     QString assetPath(std::string_view fileName) const;
-    bool loadInto(Image *image, std::string_view fileName);
+    bool loadInto(Image *image, std::string_view fileName, QSize shownAt);
     void fail(const QString &message);
     template<typename T> T *control(const char *name, int index = -1) const;
 

@@ -63,7 +63,7 @@ std::vector<std::int16_t> DiskOutput::finish()
 
     std::ifstream in(m_file, std::ios::binary);
     std::vector<std::int16_t> left;
-    std::int16_t frame[2];
+    std::int16_t frame[AudioDevice::Channels];
     while (in.read(reinterpret_cast<char *>(frame), sizeof frame))
         left.push_back(frame[0]);
     return left;

@@ -44,10 +44,11 @@ bool holdsRamp(const std::vector<std::int16_t> &out, std::ptrdiff_t at, int firs
 class HeardOutput : public ::testing::Test
 {
 protected:
+    // In the mixer's own format, so what is heard can be compared sample for sample.
     std::string wave(const std::string &name, int frames, const SampleFunction &sample)
     {
         const auto path = m_dir.file(name);
-        writeFile(path, waveBytes(WaveFormat{}, frames, sample));
+        writeFile(path, waveBytes(WaveFormat{.channels = AudioDevice::Channels}, frames, sample));
         return path.string();
     }
 

@@ -182,6 +182,21 @@ TEST_F(FomTest, aRoundStartsWithDayZeroEmptyBarsAndTheDrawnMoodAndInterval)
     EXPECT_EQ(ctl<Label>("DayLbl")->caption(), "0");
 }
 
+TEST_F(FomTest, keepsStoredPicturesNoLargerThanTheMainPictureShowsThem)
+{
+    files = std::make_unique<GameFiles>();
+    QImage large(1200, 900, QImage::Format_RGB32);
+    large.fill(GameFiles::colourOf(QStringLiteral("0.bmp")));
+    ASSERT_TRUE(large.save(files->path(QStringLiteral("0.bmp")), "BMP"));
+    ASSERT_TRUE(load());
+
+    const QSize onScreen = img()->size() * img()->devicePixelRatioF();
+    const QPixmap stored = ctl<Image>("E(0)")->picture();
+    EXPECT_EQ(stored.size(), onScreen);
+    startRound(0);
+    EXPECT_EQ(shown(), picture("0.bmp"));
+}
+
 TEST_F(FomTest, showingTheWindowAgainDoesNotResetTheRound)
 {
     ASSERT_TRUE(start());
