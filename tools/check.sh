@@ -21,7 +21,10 @@ echo "== plain build =="
 suite build
 
 echo "== sanitizer build =="
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+# No strict string checks: libxkbcommon-x11 hands strndup names that are not
+# NUL-terminated within their length, which they take for an overflow before
+# the game's window even exists.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 suite build-asan -DVELMORA_SANITIZE=ON
