@@ -8,6 +8,7 @@
 // from the game's shared pictures are inlined the way svg2bmp does it, and
 // nothing outside <assets-dir> is read. Any warning from the SVG renderer is
 // an error, and an output is written whole or not at all.
+#include "rendererwarnings.h"
 #include "svginliner.h"
 
 #include <QBuffer>
@@ -24,20 +25,6 @@ namespace {
 
 // hicolor goes up to 512; anything beyond is a typo, not an icon.
 constexpr int MaxSize = 1024;
-
-QStringList g_rendererWarnings;
-
-// The platform's chatter is no business of a build; only the SVG renderer's
-// complaints mean a part of the icon went missing.
-void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtDebugMsg || type == QtInfoMsg)
-        return;
-    if (QByteArray(context.category ? context.category : "").startsWith("qt.svg"))
-        g_rendererWarnings << message;
-    else if (type != QtWarningMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
 
 int refuse(const QString &message)
 {
@@ -75,7 +62,7 @@ QByteArray renderPng(const QByteArray &svg, int size, QString *error)
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(collectWarnings);
+    collectRendererWarnings();
     QGuiApplication app(argc, argv);
 
     const QStringList args = app.arguments();
@@ -102,8 +89,8 @@ int main(int argc, char **argv)
     } else if (!QSvgRenderer(output).isValid()) {
         return refuse(QStringLiteral("%1: the SVG document cannot be drawn").arg(args[2]));
     }
-    if (!g_rendererWarnings.isEmpty())
-        return refuse(QStringLiteral("%1: %2").arg(args[2], g_rendererWarnings.join(QLatin1String("; "))));
+    if (!rendererWarnings().isEmpty())
+        return refuse(QStringLiteral("%1: %2").arg(args[2], rendererWarnings().join(QLatin1String("; "))));
 
     QSaveFile out(args[3]);
     if (!out.open(QIODevice::WriteOnly) || out.write(output) != output.size() || !out.commit())

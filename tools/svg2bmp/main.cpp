@@ -7,6 +7,7 @@
 // an error, so a picture never silently loses a part the artist drew. The
 // output is written whole or not at all.
 #include "bmprenderer.h"
+#include "rendererwarnings.h"
 #include "svginliner.h"
 
 #include <QGuiApplication>
@@ -16,20 +17,6 @@
 #include <cstdio>
 
 namespace {
-
-QStringList g_rendererWarnings;
-
-// The platform's chatter (a missing runtime folder and the like) is no
-// business of a build; only what the SVG renderer says matters.
-void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtDebugMsg || type == QtInfoMsg)
-        return;
-    if (QByteArray(context.category ? context.category : "").startsWith("qt.svg"))
-        g_rendererWarnings << message;
-    else if (type != QtWarningMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
 
 int refuse(const QString &message)
 {
@@ -43,7 +30,7 @@ int main(int argc, char **argv)
 {
     // A build tool needs no display, and fonts need a GUI application.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(collectWarnings);
+    collectRendererWarnings();
     QGuiApplication app(argc, argv);
 
     const QStringList args = app.arguments();
@@ -64,8 +51,8 @@ int main(int argc, char **argv)
     const QByteArray bmp = renderToBmp(inliner.document(), size, &error);
     if (bmp.isEmpty())
         return refuse(QStringLiteral("%1: %2").arg(args[2], error));
-    if (!g_rendererWarnings.isEmpty())
-        return refuse(QStringLiteral("%1: %2").arg(args[2], g_rendererWarnings.join(QLatin1String("; "))));
+    if (!rendererWarnings().isEmpty())
+        return refuse(QStringLiteral("%1: %2").arg(args[2], rendererWarnings().join(QLatin1String("; "))));
 
     QSaveFile out(args[3]);
     if (!out.open(QIODevice::WriteOnly) || out.write(bmp) != bmp.size() || !out.commit())
