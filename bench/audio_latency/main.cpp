@@ -67,21 +67,24 @@ void writeConstantWave(const std::filesystem::path &path, int frames)
         for (int i = 0; i < size; ++i)
             out.put(static_cast<char>(value >> (8 * i)));
     };
-    const std::uint32_t dataBytes = static_cast<std::uint32_t>(frames) * 4;
+    // In the mixer's own format, so nothing is converted on the way.
+    constexpr std::uint32_t channels = AudioDevice::Channels;
+    constexpr std::uint32_t frameBytes = 2 * channels;
+    const std::uint32_t dataBytes = static_cast<std::uint32_t>(frames) * frameBytes;
     std::ofstream out(path, std::ios::binary);
     out << "RIFF";
     put(out, 36 + dataBytes, 4);
     out << "WAVEfmt ";
     put(out, 16, 4);
     put(out, 1, 2);
-    put(out, 2, 2);
-    put(out, 44100, 4);
-    put(out, 44100 * 4, 4);
-    put(out, 4, 2);
+    put(out, channels, 2);
+    put(out, AudioDevice::Frequency, 4);
+    put(out, AudioDevice::Frequency * frameBytes, 4);
+    put(out, frameBytes, 2);
     put(out, 16, 2);
     out << "data";
     put(out, dataBytes, 4);
-    for (int i = 0; i < 2 * frames; ++i)
+    for (std::uint32_t i = 0; i < channels * static_cast<std::uint32_t>(frames); ++i)
         put(out, static_cast<std::uint16_t>(Level), 2);
 }
 
@@ -92,7 +95,7 @@ std::vector<std::int64_t> onsets(const std::filesystem::path &raw)
     std::ifstream in(raw, std::ios::binary);
     std::vector<std::int64_t> found;
     std::int64_t marked = -1;
-    std::int16_t frame[2];
+    std::int16_t frame[AudioDevice::Channels];
     bool sounding = false;
     for (std::int64_t at = 0; in.read(reinterpret_cast<char *>(frame), sizeof frame); ++at) {
         if (frame[0] == Marker && marked < 0)
