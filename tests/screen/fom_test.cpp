@@ -197,6 +197,18 @@ TEST_F(FomTest, keepsStoredPicturesNoLargerThanTheMainPictureShowsThem)
     EXPECT_EQ(shown(), picture("0.bmp"));
 }
 
+TEST_F(FomTest, everyControlAPlayerActsOnHasAJapaneseAccessibleName)
+{
+    ASSERT_TRUE(start());
+    for (const char *name : {"Com(0)", "Com(1)", "Com(2)", "Opt(0)", "Opt(1)", "Opt(2)", "Img", "ImgStt"}) {
+        const QString accessible = ctl<QWidget>(name)->accessibleName();
+        const bool japanese = std::any_of(accessible.begin(), accessible.end(),
+                                          [](QChar c) { return c.unicode() >= 0x3040; });
+        EXPECT_TRUE(japanese) << name << ": " << accessible.toStdString();
+    }
+    EXPECT_EQ(ctl<QWidget>("Com(1)")->accessibleName(), "愛の言葉");
+}
+
 TEST_F(FomTest, showingTheWindowAgainDoesNotResetTheRound)
 {
     ASSERT_TRUE(start());
