@@ -8,14 +8,12 @@
 // from the game's shared pictures are inlined the way svg2bmp does it, and
 // nothing outside <assets-dir> is read. Any warning from the SVG renderer is
 // an error, and an output is written whole or not at all.
+#include "bmprenderer.h"
 #include "rendererwarnings.h"
 #include "svginliner.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageWriter>
-#include <QPainter>
 #include <QSaveFile>
 #include <QSvgRenderer>
 
@@ -34,27 +32,7 @@ int refuse(const QString &message)
 
 QByteArray renderPng(const QByteArray &svg, int size, QString *error)
 {
-    QSvgRenderer renderer(svg);
-    if (!renderer.isValid()) {
-        *error = QStringLiteral("the SVG document cannot be drawn");
-        return {};
-    }
-    QImage canvas(size, size, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::transparent);
-    {
-        QPainter painter(&canvas);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-        renderer.render(&painter, QRectF(0, 0, size, size));
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(canvas)) {
-        *error = writer.errorString();
-        return {};
-    }
-    return bytes;
+    return renderSvg(svg, QSize(size, size), QImage::Format_ARGB32_Premultiplied, Qt::transparent, "png", error);
 }
 
 } // namespace

@@ -15,6 +15,15 @@ constexpr int MaxSide = 8192;
 
 QByteArray renderToBmp(const QByteArray &svg, QSize size, QString *error)
 {
+    // A BMP has no alpha: start from black, as the game's window would show
+    // through a transparent picture no better. Qt writes every image of more
+    // than 8 bits as 24-bit BMP.
+    return renderSvg(svg, size, QImage::Format_RGB32, Qt::black, "bmp", error);
+}
+
+QByteArray renderSvg(const QByteArray &svg, QSize size, QImage::Format canvasFormat, const QColor &background,
+                     const char *imageFormat, QString *error)
+{
     if (size.width() < 1 || size.height() < 1 || size.width() > MaxSide || size.height() > MaxSide) {
         *error = QStringLiteral("a picture must be between 1 and %1 pixels on each side").arg(MaxSide);
         return {};
@@ -25,21 +34,18 @@ QByteArray renderToBmp(const QByteArray &svg, QSize size, QString *error)
         return {};
     }
 
-    // A BMP has no alpha: start from black, as the game's window would show
-    // through a transparent picture no better.
-    QImage canvas(size, QImage::Format_RGB32);
-    canvas.fill(Qt::black);
+    QImage canvas(size, canvasFormat);
+    canvas.fill(background);
     {
         QPainter painter(&canvas);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
 
-    // Qt writes every image of more than 8 bits as 24-bit BMP.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "bmp");
+    QImageWriter writer(&buffer, imageFormat);
     if (!writer.write(canvas)) {
         *error = writer.errorString();
         return {};

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -11,3 +13,9 @@
 // same bytes. Returns an empty array and sets *error when the document cannot
 // be drawn.
 QByteArray renderToBmp(const QByteArray &svg, QSize size, QString *error);
+
+// The same for any image format Qt writes: the drawing goes onto a canvas
+// of the given pixel format filled with background first ("png" on a
+// transparent canvas for the icons, say).
+QByteArray renderSvg(const QByteArray &svg, QSize size, QImage::Format canvasFormat, const QColor &background,
+                     const char *imageFormat, QString *error);
