@@ -25,9 +25,6 @@ inline constexpr Level Levels[] = {
 
 inline constexpr int DefaultLevel = 1;
 
-// The level of an option index, or nothing for an index outside 0..2.
-std::optional<Level> levelAt(int index);
-
 // Copies a level's mood pace into the state; returns the drift interval the
 // window gives its drift timer, or nothing (and no change) for a bad index.
 std::optional<std::int32_t> chooseLevel(GameState &state, int index);

@@ -20,9 +20,30 @@ QString caption(const Row &row)
     return QString::fromUtf8(row.caption);
 }
 
+IntervalTimer *createTimer(const Row &row, QWidget *container)
+{
+    auto *timer = new IntervalTimer(container);
+    timer->setInterval(row.interval);
+    timer->setEnabled(row.enabled);
+    return timer;
+}
+
+Label *createLabel(const Row &row, QWidget *container)
+{
+    auto *label = new Label(container);
+    label->setCaption(caption(row));
+    if (row.backColor != NoColor)
+        label->setBackColor(bgrColor(row.backColor));
+    if (row.foreColor != NoColor)
+        label->setForeColor(bgrColor(row.foreColor));
+    if (row.fontPoints > 0)
+        label->setFont(gothicFont(row.fontPoints));
+    label->setAlignment(row.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 QWidget *createWidget(const Row &row, QWidget *container)
 {
-    const QString caption = ::caption(row);
     switch (row.kind) {
     case Kind::PictureBox: {
         auto *box = new PictureBox(container);
@@ -33,7 +54,7 @@ QWidget *createWidget(const Row &row, QWidget *container)
     }
     case Kind::OptionButton: {
         auto *option = new OptionButton(row.index, container);
-        option->setText(caption);
+        option->setText(caption(row));
         option->setBackColor(bgrColor(row.backColor));
         option->setChecked(row.selected);
         return option;
@@ -46,7 +67,7 @@ QWidget *createWidget(const Row &row, QWidget *container)
     }
     case Kind::CommandButton: {
         auto *button = new CommandButton(row.index, container);
-        button->setText(caption);
+        button->setText(caption(row));
         button->setBackColor(bgrColor(row.backColor));
         return button;
     }
@@ -56,19 +77,11 @@ QWidget *createWidget(const Row &row, QWidget *container)
         return image;
     }
     case Kind::Label:
+        return createLabel(row, container);
     case Kind::Timer:
         break;
     }
-    auto *label = new Label(container);
-    label->setCaption(caption);
-    if (row.backColor != NoColor)
-        label->setBackColor(bgrColor(row.backColor));
-    if (row.foreColor != NoColor)
-        label->setForeColor(bgrColor(row.foreColor));
-    if (row.fontPoints > 0)
-        label->setFont(gothicFont(row.fontPoints));
-    label->setAlignment(row.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
-    return label;
+    return nullptr;
 }
 
 } // namespace
@@ -83,10 +96,7 @@ QObject *createControl(const Row &row, QWidget *container)
 {
     QObject *control = nullptr;
     if (row.kind == Kind::Timer) {
-        auto *timer = new IntervalTimer(container);
-        timer->setInterval(row.interval);
-        timer->setEnabled(row.enabled);
-        control = timer;
+        control = createTimer(row, container);
     } else {
         QWidget *widget = createWidget(row, container);
         if (row.kind != Kind::Shape)

@@ -20,7 +20,6 @@ public:
     QColor fillColor() const { return m_fill; }
 
     void Move(double left, double top, double width, double height);
-    QRectF scaledGeometry() const { return m_scaled; }
 
     void place();
 
