@@ -17,6 +17,10 @@ std::int32_t moodInterval(float r, std::int16_t MoodSpan, std::int16_t MoodBase)
 // floor(r * 3): a mood 0..2.
 std::uint8_t drawMood(float r);
 
+// The start of a round: the mood timer's first interval (returned, in ms) is
+// drawn first, then the first mood, which may repeat the last round's.
+std::int32_t startRound(GameState &state, RandomSource &random);
+
 // A tick of the mood timer: draws the next interval (returned, in ms), then a
 // new mood, drawing again until it differs from the current one.
 std::int32_t changeMood(GameState &state, RandomSource &random);

@@ -26,9 +26,6 @@
 
 namespace {
 
-constexpr int MoodCount = 3;
-constexpr int ActionCount = 3;
-
 QString text(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -166,7 +163,7 @@ void Fom::Com_MouseDown(int Index)
 {
     MMC.RestartSound(Index + 1);
     Img->setPicture(E2[m_state.Mood * 3 + Index]->picture());
-    applyAction(m_state, Index, m_random);
+    applyAction(m_state, static_cast<Action>(Index), m_random);
     DrawBars();
     if (const auto kind = endCheck(m_state, Opt[0]->value()))
         GameEnd(*kind);
