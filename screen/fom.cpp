@@ -162,7 +162,7 @@ void Fom::Opt_Click(int Index)
 void Fom::Com_MouseDown(int Index)
 {
     MMC.RestartSound(Index + 1);
-    Img->setPicture(E2[m_state.Mood * 3 + Index]->picture());
+    Img->setPicture(E2[m_state.Mood * ActionCount + Index]->picture());
     applyAction(m_state, static_cast<Action>(Index), m_random);
     DrawBars();
     if (const auto kind = endCheck(m_state, Opt[0]->value()))
@@ -311,11 +311,8 @@ void Fom::buildLayout()
         (*it)->raise();
 
     NanPic = control<PictureBox>("NanPic");
-    for (int i = 0; i < 3; ++i) {
-        Opt[i] = control<OptionButton>("Opt", i);
-        Com[i] = control<CommandButton>("Com", i);
-    }
-    Label2 = control<Label>("Label2");
+    controlArray(Opt, "Opt");
+    controlArray(Com, "Com");
     BldTim = control<IntervalTimer>("BldTim");
     DayTim = control<IntervalTimer>("DayTim");
     Pic = control<PictureBox>("Pic");
@@ -325,8 +322,7 @@ void Fom::buildLayout()
     BakSongTim = control<IntervalTimer>("BakSongTim");
     Tim = control<IntervalTimer>("Tim");
     TtlLbl = control<Label>("TtlLbl");
-    for (int j = 0; j < 4; ++j)
-        Label1[j] = control<Label>("Label1", j);
+    controlArray(Label1, "Label1");
     DayLbl = control<Label>("DayLbl");
     E2 = {control<Image>("E2", 0)};
     E = {control<Image>("E", 0)};
@@ -352,10 +348,20 @@ void Fom::connectHandlers()
     connect(BakSongTim, &IntervalTimer::Timer, this, &Fom::BakSongTim_Timer);
 }
 
+// A layout row renamed, dropped or given another kind stops the game here,
+// as the window is built, in every build: never a null control later on.
 template<typename T>
 T *Fom::control(const char *name, int index) const
 {
     T *found = findChild<T *>(controlName(name, index));
-    Q_ASSERT(found);
+    if (!found)
+        qFatal("velmora: the layout has no control %s of the kind the window needs", qPrintable(controlName(name, index)));
     return found;
+}
+
+template<typename T, std::size_t N>
+void Fom::controlArray(std::array<T *, N> &array, const char *name) const
+{
+    for (std::size_t i = 0; i < N; ++i)
+        array[i] = control<T>(name, static_cast<int>(i));
 }

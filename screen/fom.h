@@ -2,12 +2,14 @@
 
 #include "actions.h"
 #include "gamestate.h"
+#include "levels.h"
 #include "soundplayers.h"
 
 #include <QPixmap>
 #include <QWidget>
 
 #include <array>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -79,6 +81,7 @@ private:
     bool loadInto(Image *image, std::string_view fileName, QSize shownAt);
     void fail(const QString &message);
     template<typename T> T *control(const char *name, int index = -1) const;
+    template<typename T, std::size_t N> void controlArray(std::array<T *, N> &array, const char *name) const;
 
     GameState m_state;
     RandomSource &m_random;
@@ -88,8 +91,7 @@ private:
     bool m_failed = false;
 
     PictureBox *NanPic = nullptr;
-    std::array<OptionButton *, 3> Opt{};
-    Label *Label2 = nullptr;
+    std::array<OptionButton *, std::size(Levels)> Opt{};
     IntervalTimer *BldTim = nullptr;
     IntervalTimer *DayTim = nullptr;
     PictureBox *Pic = nullptr;
@@ -98,7 +100,7 @@ private:
     Shape *BldShp = nullptr;
     IntervalTimer *BakSongTim = nullptr;
     SoundPlayers MMC;
-    std::array<CommandButton *, 3> Com{};
+    std::array<CommandButton *, ActionCount> Com{};
     IntervalTimer *Tim = nullptr;
     Label *TtlLbl = nullptr;
     std::array<Label *, 4> Label1{};
