@@ -3,12 +3,14 @@
 #include "soundplayers.h"
 #include "wavefile.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <ostream>
 
 namespace {
@@ -26,7 +28,8 @@ class SilentDevice : public ::testing::Test
 protected:
     DummyDriver m_driver;
     AudioDevice m_device;
-    TemporaryDirectory m_dir;
+    QTemporaryDir m_scratch;
+    std::filesystem::path m_dir{m_scratch.path().toStdString()};
 };
 
 std::int16_t sine(int frame, int)
@@ -54,7 +57,7 @@ TEST_P(WaveLength, IsTheFilesOwnLengthInMilliseconds)
 {
     const auto [format, seconds] = GetParam();
     const int frames = static_cast<int>(std::lround(seconds * format.rate));
-    const auto path = m_dir.file("0.wav");
+    const auto path = m_dir / "0.wav";
     writeFile(path, waveBytes(format, frames, sine));
 
     SoundPlayers players(m_device);
@@ -146,15 +149,15 @@ class BadWave : public SilentDevice, public ::testing::WithParamInterface<BadFil
 TEST_P(BadWave, LeavesItsPlayerSilentAndTheOthersUnaffected)
 {
     const auto good = waveBytes(WaveFormat{}, 44100, sine);
-    const auto bad = m_dir.file("1.wav");
+    const auto bad = m_dir / "1.wav";
     GetParam().make(bad, good);
-    writeFile(m_dir.file("2.wav"), good);
+    writeFile(m_dir / "2.wav", good);
 
     SoundPlayers players(m_device);
     players.load(1);
     players.load(2);
     players[1].setFileName(bad.string());
-    players[2].setFileName(m_dir.file("2.wav").string());
+    players[2].setFileName((m_dir / "2.wav").string());
     ::testing::internal::CaptureStderr();
     players[1].setCommand("open");
     const std::string said = ::testing::internal::GetCapturedStderr();

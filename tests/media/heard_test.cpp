@@ -4,10 +4,12 @@
 #include "soundplayers.h"
 #include "wavefile.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <vector>
 
@@ -47,13 +49,14 @@ protected:
     // In the mixer's own format, so what is heard can be compared sample for sample.
     std::string wave(const std::string &name, int frames, const SampleFunction &sample)
     {
-        const auto path = m_dir.file(name);
+        const auto path = m_dir / name;
         writeFile(path, waveBytes(WaveFormat{.channels = AudioDevice::Channels}, frames, sample));
         return path.string();
     }
 
-    TemporaryDirectory m_dir;
-    DiskOutput m_output{m_dir.file("mixed.raw")};
+    QTemporaryDir m_scratch;
+    std::filesystem::path m_dir{m_scratch.path().toStdString()};
+    DiskOutput m_output{m_dir / "mixed.raw"};
     std::vector<std::int16_t> m_heard;
 };
 

@@ -4,9 +4,11 @@
 #include "soundplayers.h"
 #include "wavefile.h"
 
+#include <QTemporaryDir>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
 #include <vector>
 
@@ -21,15 +23,16 @@ protected:
         for (int i = 1; i < SoundPlayers::MaxCount; ++i)
             m_players.load(i);
         for (int i = 0; i < SoundPlayers::MaxCount; ++i) {
-            const auto path = m_dir.file(soundFileName(i));
+            const auto path = m_dir / soundFileName(i);
             writeFile(path, waveBytes(WaveFormat{}, frames, [i](int, int) { return std::int16_t(100 * (i + 1)); }));
             m_players[i].setFileName(path.string());
             m_players[i].setCommand("open");
         }
     }
 
-    TemporaryDirectory m_dir;
-    DiskOutput m_output{m_dir.file("mixed.raw")};
+    QTemporaryDir m_scratch;
+    std::filesystem::path m_dir{m_scratch.path().toStdString()};
+    DiskOutput m_output{m_dir / "mixed.raw"};
     SoundPlayers m_players{m_output.device()};
 };
 
@@ -103,7 +106,7 @@ TEST_F(Players, AFinishedSoundPlaysAgainOnlyAfterPrev)
 
 TEST_F(Players, CommandsWithoutAnOpenSoundDoNothing)
 {
-    m_players[0].setFileName(m_dir.file("never-written.wav").string());
+    m_players[0].setFileName((m_dir / "never-written.wav").string());
     for (const char *command : {"prev", "play", "stop", "close", "PLAY", ""})
         m_players[0].setCommand(command);
     EXPECT_FALSE(m_players[0].isPlaying());
@@ -123,15 +126,16 @@ TEST_F(Players, ClosingAPlayingSoundSilencesItAndForgetsItsLength)
 
 TEST(PlayersShutDown, LeavesNothingPlayingOrOpen)
 {
-    TemporaryDirectory dir;
-    DiskOutput output(dir.file("mixed.raw"));
-    writeFile(dir.file("0.wav"), waveBytes(WaveFormat{}, 44100, [](int, int) { return std::int16_t{700}; }));
+    QTemporaryDir scratch;
+    const std::filesystem::path dir = scratch.path().toStdString();
+    DiskOutput output(dir / "mixed.raw");
+    writeFile(dir / "0.wav", waveBytes(WaveFormat{}, 44100, [](int, int) { return std::int16_t{700}; }));
     {
         SoundPlayers players(output.device());
         for (int i = 1; i < SoundPlayers::MaxCount; ++i)
             players.load(i);
         for (int i = 0; i < SoundPlayers::MaxCount; ++i) {
-            players[i].setFileName(dir.file("0.wav").string());
+            players[i].setFileName((dir / "0.wav").string());
             players[i].setCommand("open");
             players.RestartSound(i);
         }
