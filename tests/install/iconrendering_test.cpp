@@ -76,13 +76,16 @@ TEST_P(IconSize, RendersASquarePngOfTheAskedSizeOnTransparency)
 
 INSTANTIATE_TEST_SUITE_P(, IconSize, testing::Values(16, 48, 256));
 
-TEST_F(IconRendering, WritesAScalableIconThatBorrowsNothing)
+TEST_F(IconRendering, WritesTheSameScalableIconOnEveryRunAndItBorrowsNothing)
 {
     ASSERT_EQ(run({m_assets.path(), m_icon, out(QStringLiteral("icon.svg"))}), 0);
+    ASSERT_EQ(run({m_assets.path(), m_icon, out(QStringLiteral("again.svg"))}), 0);
 
     QFile svg(out(QStringLiteral("icon.svg")));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QFile again(out(QStringLiteral("again.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly) && again.open(QIODevice::ReadOnly));
     const QByteArray written = svg.readAll();
+    EXPECT_EQ(written, again.readAll());
     EXPECT_FALSE(written.contains("parts.svg"));
     EXPECT_TRUE(written.contains("id=\"dot\""));
 }

@@ -16,6 +16,7 @@
 #include "svginliner.h"
 
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgRenderer>
@@ -36,6 +37,9 @@ int main(int argc, char **argv)
 {
     // A build tool needs no display, and fonts need a GUI application.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The inliner's DOM keeps attributes in a hash: with Qt's per-run seed,
+    // the scalable icon would come out in another attribute order each build.
+    QHashSeed::setDeterministicGlobalSeed();
     collectRendererWarnings();
     QGuiApplication app(argc, argv);
 
