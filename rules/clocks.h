@@ -5,9 +5,10 @@
 struct GameState;
 class RandomSource;
 
-// The three clocks of a round, as pure steps on the game state. The window's
-// timers call them; none of them ever ends a round by itself except the day
-// clock, which says so.
+// The three clocks of a round, as pure steps on the game state, and the start
+// of a round, which arms the first of them. The window's timers call them;
+// none of them ever ends a round by itself except the day clock, which says
+// so.
 
 // floor(r * MoodSpan + MoodBase) in single precision: the product is rounded
 // to float, then the sum, and only then floored. At the very top of r this
