@@ -2,6 +2,7 @@
 
 #include "actions.h"
 #include "gamestate.h"
+#include "scaledlayout.h"
 #include "soundplayers.h"
 
 #include <QPixmap>
@@ -55,6 +56,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Form_Activate();
@@ -74,9 +76,11 @@ private:
 
     void buildLayout();
     void connectHandlers();
+    void placeControls();
+    void fitToScreen();
     void loadElement(std::vector<Image *> &array, const char *name);
     QString assetPath(std::string_view fileName) const;
-    bool loadInto(Image *image, std::string_view fileName, QSize shownAt);
+    bool loadInto(Image *image, std::string_view fileName);
     void fail(const QString &message);
     template<typename T> T *control(const char *name, int index = -1) const;
 
@@ -86,6 +90,7 @@ private:
     QString AppDir;
     bool m_activated = false;
     bool m_failed = false;
+    ScaledLayout m_layout;
 
     PictureBox *NanPic = nullptr;
     std::array<OptionButton *, 3> Opt{};
