@@ -20,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -280,21 +281,34 @@ void Fom::placeControls()
     }
 }
 
+// The window manager's frame is unknown until it has framed the window:
+// only then can the opening size allow for it, once.
+void Fom::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (m_framed || frameGeometry().size() == size())
+        return;
+    m_framed = true;
+    if (windowState() == Qt::WindowNoState)
+        fitToScreen();
+}
+
 // The window opens as laid out, at left 100, top 0 twips. On a screen too
-// small for it, it opens as large as fits, in the same proportions, and
-// moves in only as far as it must to be seen whole.
+// small for it, frame included, it opens as large as fits, in the same
+// proportions, and moves in only as far as it must to be seen whole.
 void Fom::fitToScreen()
 {
     const QSize laidOut(twipsToPixels(Layout::ClientWidth), twipsToPixels(Layout::ClientHeight));
     const QRect available = screen()->availableGeometry();
-    const QSize fitted = fittedSize(laidOut, available.size());
+    const QSize frame = frameGeometry().size() - size();
+    const QSize fitted = fittedSize(laidOut, available.size() - frame);
     resize(fitted);
     setMinimumSize(fitted.boundedTo(laidOut / 2));
     const auto inside = [](int wanted, int first, int length, int extent) {
         return std::clamp(wanted, first, std::max(first, first + extent - length));
     };
-    move(inside(twipsToPixels(100), available.left(), fitted.width(), available.width()),
-         inside(twipsToPixels(0), available.top(), fitted.height(), available.height()));
+    move(inside(twipsToPixels(100), available.left(), fitted.width() + frame.width(), available.width()),
+         inside(twipsToPixels(0), available.top(), fitted.height() + frame.height(), available.height()));
 }
 
 // A new element of an image array is a copy of its first: same place,

@@ -57,6 +57,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void Form_Activate();
@@ -91,6 +92,7 @@ private:
     bool m_activated = false;
     bool m_failed = false;
     ScaledLayout m_layout;
+    bool m_framed = false;
 
     PictureBox *NanPic = nullptr;
     std::array<OptionButton *, 3> Opt{};
