@@ -1,5 +1,6 @@
 #include "fom.h"
 
+#include "aspecthint.h"
 #include "assetfiles.h"
 #include "clocks.h"
 #include "commandbutton.h"
@@ -249,6 +250,8 @@ void Fom::showEvent(QShowEvent *event)
         m_activated = true;
         Form_Activate();
     }
+    // Showing writes the window's size hints afresh, after this event.
+    QMetaObject::invokeMethod(this, &Fom::keepProportions, Qt::QueuedConnection);
 }
 
 void Fom::closeEvent(QCloseEvent *event)
@@ -309,6 +312,14 @@ void Fom::fitToScreen()
     };
     move(inside(twipsToPixels(100), available.left(), fitted.width() + frame.width(), available.width()),
          inside(twipsToPixels(0), available.top(), fitted.height() + frame.height(), available.height()));
+    keepProportions();
+}
+
+// Where the window manager allows, the player's resizing keeps the layout's
+// proportions; elsewhere the layout is centred in whatever shape it gets.
+void Fom::keepProportions()
+{
+    keepAspectRatio(this, QSize(Layout::ClientWidth, Layout::ClientHeight));
 }
 
 // A new element of an image array is a copy of its first: same place,

@@ -79,6 +79,7 @@ private:
     void connectHandlers();
     void placeControls();
     void fitToScreen();
+    void keepProportions();
     void loadElement(std::vector<Image *> &array, const char *name);
     QString assetPath(std::string_view fileName) const;
     bool loadInto(Image *image, std::string_view fileName);
