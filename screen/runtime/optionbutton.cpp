@@ -2,6 +2,7 @@
 
 #include <QStyle>
 
+#include <algorithm>
 #include <cmath>
 
 OptionButton::OptionButton(int index, QWidget *parent)

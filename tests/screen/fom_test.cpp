@@ -245,7 +245,7 @@ class FomWindowSize : public FomTest, public ::testing::WithParamInterface<Windo
 // Every control lies where its twips put it at the factor that fits the
 // window, with its font sized by the same factor; a window of other
 // proportions shows the layout centred.
-TEST_P(FomWindowSize, placesEveryControlAndFontFromItsTwipsAtTheFittingFactor)
+TEST_P(FomWindowSize, PlacesEveryControlAndFontFromItsTwipsAtTheFittingFactor)
 {
     const WindowSizeCase &c = GetParam();
     ASSERT_TRUE(start());
