@@ -1,5 +1,6 @@
 #include "fom.h"
 
+#include "aspecthint.h"
 #include "assetfiles.h"
 #include "clocks.h"
 #include "commandbutton.h"
@@ -20,8 +21,12 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMoveEvent>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -38,16 +43,18 @@ Fom::Fom(const FomServices &services, QWidget *parent)
     , m_random(services.random)
     , m_messageBox(services.messageBox)
     , AppDir(services.appDir)
+    , m_layout(this, QSize(Layout::ClientWidth, Layout::ClientHeight))
     , MMC(services.audio)
 {
     setWindowTitle(QString::fromUtf8(Layout::Caption));
-    setFixedSize(twipsToPixels(Layout::ClientWidth), twipsToPixels(Layout::ClientHeight));
+    resize(twipsToPixels(Layout::ClientWidth), twipsToPixels(Layout::ClientHeight));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, bgrColor(Layout::WindowColor));
     setPalette(palette);
     setFont(gothicFont(9));
     buildLayout();
+    placeControls();
     connectHandlers();
 }
 
@@ -57,23 +64,23 @@ Fom::Fom(const FomServices &services, QWidget *parent)
 bool Fom::Form_Load()
 {
     // The random source was seeded from the clock when it was made.
-    move(twipsToPixels(100), twipsToPixels(0));
-    if (!loadInto(ImgStt, TitlePictureName, size()))
+    fitToScreen();
+    if (!loadInto(ImgStt, TitlePictureName))
         return false;
     // The title picture covers the whole window. It is drawn for the client
     // area, so it is stretched over that rather than the outer frame, whose
     // size differs from one window manager to the next.
-    ImgStt->setGeometry(0, 0, width(), height());
+    m_layout.place(ImgStt, QRect(0, 0, Layout::ClientWidth, Layout::ClientHeight));
     for (int i = 1; i < MoodCount; ++i)
         loadElement(E, "E");
     for (int k = 1; k < MoodCount * ActionCount; ++k)
         loadElement(E2, "E2");
     int k = 0;
     for (int i = 0; i < MoodCount; ++i) {
-        if (!loadInto(E[i], moodPictureName(i), Img->size()))
+        if (!loadInto(E[i], moodPictureName(i)))
             return false;
         for (int j = 0; j < ActionCount; ++j) {
-            if (!loadInto(E2[k], reactionPictureName(i, j), Img->size()))
+            if (!loadInto(E2[k], reactionPictureName(i, j)))
                 return false;
             ++k;
         }
@@ -222,13 +229,13 @@ void Fom::GameEnd(EndingKind Kind)
         button->setVisible(false);
     const Ending &ending = chooseEnding(Kind, m_state);
     for (std::string_view picture : ending.pictures) {
-        if (!loadInto(Img, picture, Img->size()))
+        if (!loadInto(Img, picture))
             return;
     }
     TtlLbl->setCaption(text(ending.title));
     for (std::string_view box : ending.boxes)
         m_messageBox.show(text(box));
-    loadInto(Img, FinalEndPicture, Img->size());
+    loadInto(Img, FinalEndPicture);
 }
 
 void Fom::showEvent(QShowEvent *event)
@@ -240,12 +247,76 @@ void Fom::showEvent(QShowEvent *event)
         m_activated = true;
         Form_Activate();
     }
+    // Showing writes the window's size hints afresh, after this event.
+    QMetaObject::invokeMethod(this, &Fom::keepProportions, Qt::QueuedConnection);
 }
 
 void Fom::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     event->accept();
+}
+
+// The player may resize or maximise the window: the whole screen follows,
+// from the twips of the layout.
+void Fom::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_layout.fit(size());
+    for (OptionButton *option : Opt)
+        option->setScale(m_layout.factor());
+    for (CommandButton *button : Com)
+        button->setScale(m_layout.factor());
+}
+
+// Every control of the layout is placed from its twips; shapes are left to
+// the panel that holds them, which places them in its own scale.
+void Fom::placeControls()
+{
+    for (const Layout::Row &row : Layout::rows()) {
+        if (row.kind == Layout::Kind::Timer || row.kind == Layout::Kind::Shape)
+            continue;
+        if (auto *widget = findChild<QWidget *>(controlName(row.name, row.index)))
+            m_layout.place(widget, QRect(row.left, row.top, row.width, row.height));
+    }
+}
+
+// The window manager's frame is unknown until it has framed the window:
+// only then can the opening size allow for it, once.
+void Fom::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (m_framed || frameGeometry().size() == size())
+        return;
+    m_framed = true;
+    if (windowState() == Qt::WindowNoState)
+        fitToScreen();
+}
+
+// The window opens as laid out, at left 100, top 0 twips. On a screen too
+// small for it, frame included, it opens as large as fits, in the same
+// proportions, and moves in only as far as it must to be seen whole.
+void Fom::fitToScreen()
+{
+    const QSize laidOut(twipsToPixels(Layout::ClientWidth), twipsToPixels(Layout::ClientHeight));
+    const QRect available = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize fitted = fittedSize(laidOut, available.size() - frame);
+    resize(fitted);
+    setMinimumSize(fitted.boundedTo(laidOut / 2));
+    const auto inside = [](int wanted, int first, int length, int extent) {
+        return std::clamp(wanted, first, std::max(first, first + extent - length));
+    };
+    move(inside(twipsToPixels(100), available.left(), fitted.width() + frame.width(), available.width()),
+         inside(twipsToPixels(0), available.top(), fitted.height() + frame.height(), available.height()));
+    keepProportions();
+}
+
+// Where the window manager allows, the player's resizing keeps the layout's
+// proportions; elsewhere the layout is centred in whatever shape it gets.
+void Fom::keepProportions()
+{
+    keepAspectRatio(this, QSize(Layout::ClientWidth, Layout::ClientHeight));
 }
 
 // A new element of an image array is a copy of its first: same place,
@@ -267,20 +338,17 @@ QString Fom::assetPath(std::string_view fileName) const
     return AppDir + text(fileName);
 }
 
-// A picture is kept at the size it is shown at, in device pixels: that is
-// all a stretched image ever draws of it, and the twelve stored pictures at
-// their full size would take more memory than the rest of the game.
-bool Fom::loadInto(Image *image, std::string_view fileName, QSize shownAt)
+// A picture is kept at its full resolution, whatever size it is shown at
+// now: the player may enlarge the window at any time, and the art is drawn
+// for a window twice the laid-out size.
+bool Fom::loadInto(Image *image, std::string_view fileName)
 {
     const PictureResult result = loadPicture(assetPath(fileName));
     if (!result.ok()) {
         fail(result.error);
         return false;
     }
-    const QSize device = shownAt * devicePixelRatioF();
-    const QPixmap &full = result.picture;
-    const bool larger = full.width() > device.width() || full.height() > device.height();
-    image->setPicture(larger ? full.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : full);
+    image->setPicture(result.picture);
     return true;
 }
 

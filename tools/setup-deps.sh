@@ -12,6 +12,7 @@ packages=(
     imagemagick sox
     fonts-ipafont-gothic
     desktop-file-utils appstream dpkg-dev file
+    libx11-dev
 )
 
 missing=()
