@@ -51,18 +51,20 @@ const std::string &SoundPlayer::fileName() const
     return m_fileName;
 }
 
-void SoundPlayer::setCommand(std::string_view command)
+void SoundPlayer::setCommand(Command command)
 {
-    if (command == "open")
-        open();
-    else if (command == "prev")
-        rewind();
-    else if (command == "play")
-        play();
-    else if (command == "stop")
-        stop();
-    else if (command == "close")
-        close();
+    switch (command) {
+    case Command::Open:
+        return open();
+    case Command::Prev:
+        return rewind();
+    case Command::Play:
+        return play();
+    case Command::Stop:
+        return stop();
+    case Command::Close:
+        return close();
+    }
 }
 
 std::int32_t SoundPlayer::length() const

@@ -286,10 +286,10 @@ TEST_P(PlayedSound, opensInTheGamesPlayerWithItsWholeLength)
     ASSERT_TRUE(device.isOpen());
     SoundPlayer player(device, 0);
     player.setFileName((BuildDir / GetParam().file).string());
-    player.setCommand("open");
+    player.setCommand(Command::Open);
     ASSERT_TRUE(player.isOpen());
     EXPECT_NEAR(player.length(), m_wave.seconds() * 1000.0, 1.0);
-    player.setCommand("close");
+    player.setCommand(Command::Close);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sounds, PlayedSound,

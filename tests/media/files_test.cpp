@@ -59,7 +59,7 @@ TEST_P(WaveLength, IsTheFilesOwnLengthInMilliseconds)
 
     SoundPlayers players(m_device);
     players[0].setFileName(path.string());
-    players[0].setCommand("open");
+    players[0].setCommand(Command::Open);
 
     // A file at another rate is resampled to the device's: allow a millisecond.
     const double expected = 1000.0 * frames / format.rate;
@@ -156,9 +156,9 @@ TEST_P(BadWave, LeavesItsPlayerSilentAndTheOthersUnaffected)
     players[1].setFileName(bad.string());
     players[2].setFileName(m_dir.file("2.wav").string());
     ::testing::internal::CaptureStderr();
-    players[1].setCommand("open");
+    players[1].setCommand(Command::Open);
     const std::string said = ::testing::internal::GetCapturedStderr();
-    players[2].setCommand("open");
+    players[2].setCommand(Command::Open);
 
     EXPECT_GE(players[1].length(), 0);
     EXPECT_LE(players[1].length(), GetParam().maxLength);
@@ -167,7 +167,7 @@ TEST_P(BadWave, LeavesItsPlayerSilentAndTheOthersUnaffected)
         EXPECT_NE(said.find(bad.string()), std::string::npos) << said;
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     }
-    for (const char *command : {"prev", "play", "stop", "play", "close", "open", "nonsense"})
+    for (Command command : {Command::Prev, Command::Play, Command::Stop, Command::Play, Command::Close, Command::Open})
         players[1].setCommand(command);
     players.RestartSound(1);
 
