@@ -18,9 +18,11 @@ enum class Command { Open, Prev, Play, Stop, Close };
 // sound. Prev then Play therefore sounds the file from its beginning
 // whether it was playing, stopped or finished, and one player never sounds
 // twice at once. A command that makes no sense in the player's state does
-// nothing. A file that cannot be opened leaves the player
-// silent, with Length 0, after one line on standard error; nothing ever
-// throws. The player reads only the file it is given and never writes one.
+// nothing. A file that cannot be opened, or whose header does not fit the
+// file or claims a format no game sound has (see WaveHeader), leaves the
+// player silent, with Length 0, after one line on standard error; a wave cut
+// short plays what it holds, after a one-line note. Nothing ever throws. The
+// player reads only the file it is given and never writes one.
 // Every call comes from one thread; the device must outlive the player.
 class SoundPlayer
 {
