@@ -12,6 +12,7 @@ packages=(
     imagemagick sox
     fonts-ipafont-gothic
     desktop-file-utils appstream dpkg-dev file
+    pulseaudio pulseaudio-utils clang-14 libclang-rt-14-dev
 )
 
 missing=()
