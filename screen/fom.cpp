@@ -93,7 +93,7 @@ bool Fom::Form_Load()
         MMC.load(i);
     for (int i = 0; i < MMC.count(); ++i) {
         MMC[i].setFileName(assetPath(soundFileName(i)).toStdString());
-        MMC[i].setCommand("open");
+        MMC[i].setCommand(Command::Open);
     }
     // The loop must equal the music's real length, however long it is.
     const std::int32_t musicLength = MMC[0].length();
@@ -126,10 +126,7 @@ void Fom::Form_Activate()
 // Closing the window ends the game at once, in whatever phase: no ending.
 void Fom::Form_Unload()
 {
-    for (int i = 0; i < MMC.count(); ++i) {
-        MMC[i].setCommand("stop");
-        MMC[i].setCommand("close");
-    }
+    MMC.closeAll();
     QCoreApplication::exit(m_failed ? EXIT_FAILURE : EXIT_SUCCESS);
 }
 

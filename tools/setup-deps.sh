@@ -13,6 +13,7 @@ packages=(
     fonts-ipafont-gothic
     desktop-file-utils appstream dpkg-dev file
     libx11-dev
+    pulseaudio pulseaudio-utils clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -124,7 +124,7 @@ int main()
         SoundPlayers players(device);
         players.load(1);
         players[1].setFileName((dir / "1.wav").string());
-        players[1].setCommand("open");
+        players[1].setCommand(Command::Open);
         Mix_SetPostMix(noteBuffer, &bytesPerFrame);
 
         // Each restart at a random point of the buffer cycle, then silence
@@ -136,7 +136,7 @@ int main()
             sentAt.push_back(Clock::now());
             players.RestartSound(1);
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            players[1].setCommand("stop");
+            players[1].setCommand(Command::Stop);
             std::this_thread::sleep_for(std::chrono::milliseconds(30));
         }
         Mix_SetPostMix(nullptr, nullptr);

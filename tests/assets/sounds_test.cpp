@@ -181,14 +181,6 @@ TEST_P(BuiltSound, lastsItsIntendedLength)
     EXPECT_LE(m_wave.seconds(), GetParam().maxSeconds);
 }
 
-// Near -1 dBFS: loud enough to be heard over the music, never clipped.
-TEST_P(BuiltSound, peaksNearFullScaleWithoutClipping)
-{
-    const double peak = dbfs(peakOf(m_wave.samples));
-    EXPECT_GE(peak, -3.0);
-    EXPECT_LE(peak, -0.5);
-}
-
 // An offset above half a percent of full scale would waste headroom and
 // thump when the sound starts and stops.
 TEST_P(BuiltSound, carriesNoDcOffset)
@@ -233,10 +225,10 @@ TEST_P(PlayedSound, opensInTheGamesPlayerWithItsWholeLength)
     ASSERT_TRUE(device.isOpen());
     SoundPlayer player(device, 0);
     player.setFileName((BuildDir / GetParam().file).string());
-    player.setCommand("open");
+    player.setCommand(Command::Open);
     ASSERT_TRUE(player.isOpen());
     EXPECT_NEAR(player.length(), m_wave.seconds() * 1000.0, 1.0);
-    player.setCommand("close");
+    player.setCommand(Command::Close);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sounds, PlayedSound,
@@ -271,15 +263,17 @@ TEST_F(LoopedMusic, joinsItsEndToItsStartWithoutAJump)
 }
 
 // The last bar still rings when the music starts over: no gap of silence
-// on either side of the loop point, and no fading away before it.
+// (25 dB under the music's own level) on either side of the loop point, and
+// no fading away before it.
 TEST_F(LoopedMusic, keepsSoundingAcrossTheLoopPoint)
 {
     const std::span<const std::int16_t> samples(m_wave.samples);
     const std::size_t tenth = 4410;
+    const double silence = dbfs(rmsOf(samples)) - 25.0;
     const double lastTenth = dbfs(rmsOf(samples.last(tenth)));
     const double tenthBefore = dbfs(rmsOf(samples.last(2 * tenth).first(tenth)));
-    EXPECT_GT(lastTenth, -40.0);
-    EXPECT_GT(dbfs(rmsOf(samples.first(tenth))), -40.0);
+    EXPECT_GT(lastTenth, silence);
+    EXPECT_GT(dbfs(rmsOf(samples.first(tenth))), silence);
     EXPECT_GT(lastTenth, tenthBefore - 6.0);
 }
 

@@ -51,7 +51,7 @@ TEST_P(RequestedDriver, IsHonouredWhenItOpensAndOtherwiseReplacedByDummy)
 
     SoundPlayers players(device);
     players[0].setFileName(music.string());
-    players[0].setCommand("open");
+    players[0].setCommand(Command::Open);
     EXPECT_EQ(players[0].length(), 3000);
     players.RestartSound(0);
     EXPECT_TRUE(players[0].isPlaying());

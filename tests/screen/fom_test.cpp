@@ -639,8 +639,10 @@ TEST_F(FomTest, closingTheWindowStopsEverySoundPlayer)
     startRound(0);
     press(0, {TopR, TopR});
     fom->close();
-    for (int i = 0; i < fom->soundPlayers().count(); ++i)
+    for (int i = 0; i < fom->soundPlayers().count(); ++i) {
         EXPECT_FALSE(fom->soundPlayers()[i].isPlaying()) << i;
+        EXPECT_FALSE(fom->soundPlayers()[i].isOpen()) << i;
+    }
 }
 
 } // namespace
