@@ -83,6 +83,15 @@ void Image::mouseReleaseEvent(QMouseEvent *event)
         emit Click();
 }
 
+void Image::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The first click has already acted, and it may have swapped the title
+    // and the main picture under the pointer: the second press must not
+    // act again on whichever picture now shows.
+    m_leftPressed = false;
+    event->accept();
+}
+
 void Image::hideEvent(QHideEvent *)
 {
     // A press before hiding must not pair with a release after showing again.

@@ -10,6 +10,8 @@
 // hides it; a hidden image takes no click. With stretch on, the picture fills
 // the whole control, smoothly scaled from its full resolution for the device
 // it is drawn on; without, it is drawn at its own size in the top left corner.
+// A double-click is one Click: its second press belongs to the double-click,
+// whichever image is under the pointer by then.
 class Image : public QWidget
 {
     Q_OBJECT
@@ -32,6 +34,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:

@@ -96,6 +96,14 @@ public:
         QTest::mouseRelease(com(index), Qt::LeftButton);
     }
 
+    // A real double-click, through the window as the windowing system delivers
+    // it: press, release, then a second press that Qt makes a double-click.
+    void doubleClick(QWidget *target)
+    {
+        const QPoint at = target->mapTo(fom.get(), target->rect().center());
+        QTest::mouseDClick(fom->windowHandle(), Qt::LeftButton, {}, at);
+    }
+
 protected:
     std::int16_t gauge(GaugeIndex index) const { return fom->state().Gauge[index]; }
 
@@ -477,6 +485,32 @@ TEST_F(FomTest, afterAnEndingTheTitleHidesTheEndingTitleAndTheNextEndingReplaces
     EXPECT_EQ(ctl<Label>("DayLbl")->caption(), "0");
     bitesToTheFullMark(*this, TopR);
     EXPECT_EQ(ctl<Label>("TtlLbl")->caption(), "<<吸血鬼狩りの夜>>");
+}
+
+// The first click swaps the title and the main picture under the pointer;
+// the second press of the double-click must not act on the other one.
+TEST_F(FomTest, ADoubleClickOnEitherPictureCountsAsOneClick)
+{
+    ASSERT_TRUE(start());
+    random.push({0.0f, moodDraw(2)});
+    doubleClick(ctl<Image>("ImgStt"));
+    expectScreen(*fom, Screen::Playing);
+
+    for (int i = 0; i < 4; ++i)
+        click(0, {TopR, TopR, TopR});
+    expectScreen(*fom, Screen::Ended);
+    doubleClick(img());
+    expectScreen(*fom, Screen::Title);
+}
+
+TEST_F(FomTest, AQuickDoublePressOnAnActionButtonCountsAsTwoPresses)
+{
+    ASSERT_TRUE(start());
+    startRound(0);
+    random.push({TopR, 0.0f, TopR, 0.0f});
+    doubleClick(com(0));
+    EXPECT_EQ(gauge(Vampirism), 18);
+    EXPECT_EQ(shown(), picture("0.bmp"));
 }
 
 // ---- level --------------------------------------------------------------
