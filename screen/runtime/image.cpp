@@ -1,5 +1,7 @@
 #include "image.h"
 
+#include "accessiblecontrols.h"
+
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
@@ -7,13 +9,22 @@
 Image::Image(QWidget *parent)
     : QWidget(parent)
 {
+    installAccessibleControls();
 }
 
 void Image::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
     m_scaled = QPixmap();
+    // Words for the old picture would now be untrue.
+    setAccessibleDescription(QString());
     update();
+}
+
+void Image::setPicture(const Image &store)
+{
+    setPicture(store.picture());
+    setAccessibleDescription(store.accessibleDescription());
 }
 
 void Image::setStretch(bool stretch)

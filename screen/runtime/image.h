@@ -10,6 +10,9 @@
 // hides it; a hidden image takes no click. With stretch on, the picture fills
 // the whole control, smoothly scaled from its full resolution for the device
 // it is drawn on; without, it is drawn at its own size in the top left corner.
+// Assistive technology sees it as a picture and reads its accessible
+// description, which a picture from the loader clears and a picture taken
+// from another image brings along.
 // A double-click is one Click: its second press belongs to the double-click,
 // whichever image is under the pointer by then.
 class Image : public QWidget
@@ -20,6 +23,8 @@ public:
     explicit Image(QWidget *parent = nullptr);
 
     void setPicture(const QPixmap &picture);
+    // The picture held by another image, with the words that describe it.
+    void setPicture(const Image &store);
     QPixmap picture() const { return m_picture; }
 
     void setStretch(bool stretch);
