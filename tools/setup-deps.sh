@@ -12,6 +12,7 @@ packages=(
     imagemagick sox
     fonts-ipafont-gothic
     desktop-file-utils appstream dpkg-dev file
+    fonts-dejavu-core dbus at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 missing=()
