@@ -14,17 +14,21 @@ Image::Image(QWidget *parent)
 
 void Image::setPicture(const QPixmap &picture)
 {
-    m_picture = picture;
-    m_scaled = QPixmap();
     // Words for the old picture would now be untrue.
-    setAccessibleDescription(QString());
-    update();
+    showPicture(picture, QString());
 }
 
 void Image::setPicture(const Image &store)
 {
-    setPicture(store.picture());
-    setAccessibleDescription(store.accessibleDescription());
+    showPicture(store.picture(), store.accessibleDescription());
+}
+
+void Image::showPicture(const QPixmap &picture, const QString &description)
+{
+    m_picture = picture;
+    m_scaled = QPixmap();
+    setAccessibleDescription(description);
+    update();
 }
 
 void Image::setStretch(bool stretch)

@@ -43,6 +43,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void showPicture(const QPixmap &picture, const QString &description);
     const QPixmap &scaledFor(QSize deviceSize, qreal ratio);
 
     QPixmap m_picture;
