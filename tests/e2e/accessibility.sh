@@ -58,7 +58,7 @@ e2e_wait_for "the day label's accessible name to reach 2" _day_label_past_one
 
 # Her mood: a description read before and after a snapshot, the same both
 # times, belongs to the mood picture on screen.
-declare -A said
+declare -A said=()
 _two_moods_described() {
     local before after shown
     read_tree || return 1
