@@ -19,8 +19,10 @@ constexpr int Rate = AudioDevice::Frequency;
 constexpr int Buffer = AudioDevice::BufferFrames;
 
 // A rising ramp: every value tells how far into the sound the output is.
+// Half a second long, so a test thread held up by a busy machine still acts
+// while the ramp is playing.
 constexpr int RampBase = 1000;
-constexpr int RampFrames = Rate / 4;
+constexpr int RampFrames = Rate / 2;
 std::int16_t ramp(int frame, int)
 {
     return static_cast<std::int16_t>(RampBase + frame);
