@@ -12,6 +12,8 @@ packages=(
     imagemagick sox
     fonts-ipafont-gothic
     desktop-file-utils appstream dpkg-dev file
+    fonts-dejavu-core fonts-dejavu-extra clang-14 libclang-rt-14-dev
+    debhelper lintian
 )
 
 missing=()
