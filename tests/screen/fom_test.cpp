@@ -68,6 +68,9 @@ protected:
         return picture(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toLatin1().constData());
     }
 
+public:
+    // The moves a scripted round is made of, open to the helpers that play
+    // one out on any test of this fixture.
     void startRound(int mood, float intervalDraw = 0.0f)
     {
         random.push({intervalDraw, moodDraw(mood)});
@@ -93,6 +96,7 @@ protected:
         QTest::mouseRelease(com(index), Qt::LeftButton);
     }
 
+protected:
     std::int16_t gauge(GaugeIndex index) const { return fom->state().Gauge[index]; }
 
     std::unique_ptr<GameFiles> files;
@@ -300,28 +304,23 @@ struct EndingRun
 
 class FomEnding : public FomTest, public ::testing::WithParamInterface<EndingRun>
 {
-public:
-    using FomTest::click;
-    using FomTest::startRound;
-    using FomTest::tickMood;
 };
 
 void bitesToTheFullMark(FomTest &test, float dangerDraw)
 {
     // Mood 0 bites: vampirism +9 each; the twelfth reaches 108.
     for (int i = 0; i < 12; ++i)
-        static_cast<FomEnding &>(test).click(0, {TopR, dangerDraw});
+        test.click(0, {TopR, dangerDraw});
 }
 
 const EndingRun EndingRuns[] = {
     {"<<吸血鬼狩りの夜>>", false,
-     [](FomTest &t) {
-         static_cast<FomEnding &>(t).startRound(0);
-         bitesToTheFullMark(t, TopR); // danger +9 each: 108 at the end
+     [](FomTest &test) {
+         test.startRound(0);
+         bitesToTheFullMark(test, TopR); // danger +9 each: 108 at the end
      }},
     {"<<憎しみの片割れ>>", false,
-     [](FomTest &t) {
-         auto &test = static_cast<FomEnding &>(t);
+     [](FomTest &test) {
          test.startRound(0);
          for (int i = 0; i < 6; ++i)
              test.click(0, {TopR, 0.0f}); // vampirism 54, danger 30
@@ -333,25 +332,22 @@ const EndingRun EndingRuns[] = {
              test.click(0, {TopR, 0.0f}); // vampirism 108, danger 30
      }},
     {"<<青の夜>>", false,
-     [](FomTest &t) {
-         auto &test = static_cast<FomEnding &>(t);
+     [](FomTest &test) {
          test.startRound(0);
          for (int i = 0; i < 8; ++i)
              test.click(1, {TopR}); // love 112
-         bitesToTheFullMark(t, 0.0f);
+         bitesToTheFullMark(test, 0.0f);
      }},
     // The same round on the light level is no love story.
     {"<<吸血鬼狩りの夜>>", true,
-     [](FomTest &t) {
-         auto &test = static_cast<FomEnding &>(t);
+     [](FomTest &test) {
          test.startRound(0);
          for (int i = 0; i < 8; ++i)
              test.click(1, {TopR});
-         bitesToTheFullMark(t, 0.0f); // danger 60
+         bitesToTheFullMark(test, 0.0f); // danger 60
      }},
     {"<<半妖の君>>", false,
-     [](FomTest &t) {
-         auto &test = static_cast<FomEnding &>(t);
+     [](FomTest &test) {
          test.startRound(0);
          for (int i = 0; i < 6; ++i)
              test.click(0, {TopR, TopR}); // vampirism 54, danger 54
@@ -360,8 +356,7 @@ const EndingRun EndingRuns[] = {
              test.click(0, {0.0f, 0.0f, TopR}); // danger +29 each: 112
      }},
     {"<<永久の幕>>", false,
-     [](FomTest &t) {
-         auto &test = static_cast<FomEnding &>(t);
+     [](FomTest &test) {
          test.startRound(2);
          for (int i = 0; i < 4; ++i)
              test.click(0, {TopR, TopR, TopR});
