@@ -4,12 +4,36 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The id of the game's desktop entry, which names its icon.
+constexpr const char *IconName = "io.github.velmora.Velmora";
+
+// The game has no volume setting of its own: the desktop's volume control is
+// where a player lowers or mutes it, so its stream must show there under the
+// game's name and icon, as a game. SDL names the application and the stream
+// for PulseAudio and PipeWire and gives PipeWire the role; libpulse reads
+// the role and the icon, which SDL does not pass on, from the environment.
+// A user's own setting of any of them wins.
+void nameTheStream()
+{
+    SDL_SetHint(SDL_HINT_APP_NAME, "Velmora");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Music and sound effects");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+    setenv("PULSE_PROP_media.role", "game", 0);
+    setenv("PULSE_PROP_application.icon_name", IconName, 0);
+}
+
+} // namespace
 
 AudioDevice::AudioDevice()
 {
     // SDL would otherwise install its own SIGINT and SIGTERM handlers, which
     // only queue a quit event that nobody reads: the game would survive kill.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    nameTheStream();
 
     if (openWithCurrentDriver())
         return;

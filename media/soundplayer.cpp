@@ -1,26 +1,28 @@
 #include "soundplayer.h"
 
 #include "audiodevice.h"
+#include "waveheader.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <array>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
+#include <vector>
 
 namespace {
 
-// A wave file opens with "RIFF", its size, then "WAVE". The mixer itself
-// would also take Ogg, MP3 or AIFF behind a .wav name; the game plays waves.
-bool hasWaveHeader(SDL_RWops *file)
+// The whole file, read once: the header is checked and, for a file cut
+// short, corrected before SDL sees a byte of it.
+bool readWhole(const std::filesystem::path &path, std::uintmax_t size, std::vector<std::uint8_t> &bytes)
 {
-    std::array<char, 12> header{};
-    if (SDL_RWread(file, header.data(), 1, header.size()) != header.size())
-        return false;
-    return std::memcmp(header.data(), "RIFF", 4) == 0 && std::memcmp(header.data() + 8, "WAVE", 4) == 0;
+    std::ifstream file(path, std::ios::binary);
+    bytes.resize(static_cast<std::size_t>(size));
+    file.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return file.is_open() && !file.bad();
 }
 
 } // namespace
@@ -51,18 +53,20 @@ const std::string &SoundPlayer::fileName() const
     return m_fileName;
 }
 
-void SoundPlayer::setCommand(std::string_view command)
+void SoundPlayer::setCommand(Command command)
 {
-    if (command == "open")
-        open();
-    else if (command == "prev")
-        rewind();
-    else if (command == "play")
-        play();
-    else if (command == "stop")
-        stop();
-    else if (command == "close")
-        close();
+    switch (command) {
+    case Command::Open:
+        return open();
+    case Command::Prev:
+        return rewind();
+    case Command::Play:
+        return play();
+    case Command::Stop:
+        return stop();
+    case Command::Close:
+        return close();
+    }
 }
 
 std::int32_t SoundPlayer::length() const
@@ -134,22 +138,27 @@ bool SoundPlayer::load(std::string &reason)
         return false;
     }
 
-    SDL_RWops *file = SDL_RWFromFile(m_fileName.c_str(), "rb");
-    if (!file) {
-        reason = SDL_GetError();
+    std::vector<std::uint8_t> bytes;
+    if (!readWhole(path, size, bytes)) {
+        reason = "it cannot be read";
         return false;
     }
-    if (!hasWaveHeader(file) || SDL_RWseek(file, 0, RW_SEEK_SET) != 0) {
-        SDL_RWclose(file);
-        reason = "not a wave file";
+    const WaveCheck check = checkWave(bytes);
+    if (!check.header) {
+        reason = check.problem;
         return false;
     }
-    // Decodes the whole file and converts it to the device's format.
-    m_chunk.reset(Mix_LoadWAV_RW(file, 1));
+    fitToFile(bytes, *check.header);
+    // Decodes the samples and converts them to the device's format.
+    m_chunk.reset(Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
     if (!m_chunk) {
         reason = SDL_GetError();
         return false;
     }
+    if (check.header->isCutShort())
+        std::fprintf(stderr, "velmora: sound \"%s\" is cut short: its header claims %u bytes of samples, the file "
+                     "holds %zu; it plays those\n", m_fileName.c_str(), check.header->claimedBytes,
+                     check.header->heldBytes);
 
     // The chunk holds frames at the rate the device really runs at, which
     // need not be the file's own.

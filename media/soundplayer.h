@@ -3,21 +3,26 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <string_view>
 
 class AudioDevice;
 struct Mix_Chunk;
 
+// What the game tells a player to do: "open", "prev", "play", "stop" and
+// "close", nothing else.
+enum class Command { Open, Prev, Play, Stop, Close };
+
 // One sound player: a wave file on a mixer channel of its own, driven the way
-// the game drives it. Set FileName, then send "open"; from then on "prev" puts
-// the position back to the beginning, "play" plays on from the position and
-// returns at once, "stop" halts and keeps the position, "close" releases the
-// sound. "prev" then "play" therefore sounds the file from its beginning
+// the game drives it. Set FileName, then send Open; from then on Prev puts
+// the position back to the beginning, Play plays on from the position and
+// returns at once, Stop halts and keeps the position, Close releases the
+// sound. Prev then Play therefore sounds the file from its beginning
 // whether it was playing, stopped or finished, and one player never sounds
-// twice at once. A command that makes no sense in the player's state, and any
-// other text, does nothing. A file that cannot be opened leaves the player
-// silent, with Length 0, after one line on standard error; nothing ever
-// throws. The player reads only the file it is given and never writes one.
+// twice at once. A command that makes no sense in the player's state does
+// nothing. A file that cannot be opened, or whose header does not fit the
+// file or claims a format no game sound has (see WaveHeader), leaves the
+// player silent, with Length 0, after one line on standard error; a wave cut
+// short plays what it holds, after a one-line note. Nothing ever throws. The
+// player reads only the file it is given and never writes one.
 // Every call comes from one thread; the device must outlive the player.
 class SoundPlayer
 {
@@ -35,8 +40,7 @@ public:
     void setFileName(const std::string &path);
     const std::string &fileName() const;
 
-    // Command: "open", "prev", "play", "stop" or "close".
-    void setCommand(std::string_view command);
+    void setCommand(Command command);
 
     // Length: milliseconds of the opened sound, 0 when none is open.
     std::int32_t length() const;

@@ -9,14 +9,6 @@ SoundPlayers::SoundPlayers(AudioDevice &device)
     m_players.push_back(std::make_unique<SoundPlayer>(m_device, 0));
 }
 
-SoundPlayers::~SoundPlayers()
-{
-    for (auto &player : m_players) {
-        player->setCommand("stop");
-        player->setCommand("close");
-    }
-}
-
 void SoundPlayers::load(int index)
 {
     if (index != count() || index >= MaxCount)
@@ -52,6 +44,14 @@ int SoundPlayers::count() const
 void SoundPlayers::RestartSound(int i)
 {
     SoundPlayer &player = (*this)[i];
-    player.setCommand("prev");
-    player.setCommand("play");
+    player.setCommand(Command::Prev);
+    player.setCommand(Command::Play);
+}
+
+void SoundPlayers::closeAll()
+{
+    for (auto &player : m_players) {
+        player->setCommand(Command::Stop);
+        player->setCommand(Command::Close);
+    }
 }

@@ -13,15 +13,15 @@ class AudioDevice;
 // copy of element 0 on the mixer channel of its own index. RestartSound is the
 // one restart every caller shares: the action buttons, start-up and the music
 // loop. An index that names no element is a programming error and throws
-// std::out_of_range. The destructor stops and closes the players in the
-// order 0 to 3; the device must outlive the array.
+// std::out_of_range. closeAll() is the shut-down; a player that is still
+// open when the array goes is released with it. The device must outlive the
+// array.
 class SoundPlayers
 {
 public:
     static constexpr int MaxCount = 4;
 
     explicit SoundPlayers(AudioDevice &device);
-    ~SoundPlayers();
     SoundPlayers(const SoundPlayers &) = delete;
     SoundPlayers &operator=(const SoundPlayers &) = delete;
 
@@ -34,6 +34,9 @@ public:
     // "prev" then "play" to player i: it sounds from its beginning whether it
     // was playing, stopped or finished.
     void RestartSound(int i);
+
+    // Stop, then close, to each player in the order 0, 1, 2, 3.
+    void closeAll();
 
 private:
     std::size_t slot(int index) const;

@@ -57,8 +57,12 @@ install(FILES ${VELMORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR
 configure_file(velmora.6.in velmora.6 @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/velmora.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
-foreach(size IN LISTS VELMORA_ICON_SIZES)
-    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/icon/${size}/${VELMORA_APP_ID}.png
+# The window's own icon, under the application's id in the icon theme.
+get_directory_property(icon_sizes DIRECTORY ${PROJECT_SOURCE_DIR}/screen/icon DEFINITION VELMORA_ICON_SIZES)
+set(icon_build_dir ${PROJECT_BINARY_DIR}/screen/icon)
+foreach(size IN LISTS icon_sizes)
+    install(FILES ${icon_build_dir}/${size}.png RENAME ${VELMORA_APP_ID}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
-install(FILES ${VELMORA_SCALABLE_ICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${icon_build_dir}/velmora.svg RENAME ${VELMORA_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

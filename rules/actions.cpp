@@ -11,7 +11,7 @@ std::int16_t EffectRow::delta(float r) const
     return static_cast<std::int16_t>(sign * magnitude);
 }
 
-std::span<const EffectRow> effectRows(std::uint8_t mood, int action)
+std::span<const EffectRow> effectRows(std::uint8_t mood, Action action)
 {
     const auto matches = [&](const EffectRow &row) { return row.mood == mood && row.action == action; };
     const EffectRow *first = std::find_if(std::begin(Effects), std::end(Effects), matches);
@@ -19,7 +19,7 @@ std::span<const EffectRow> effectRows(std::uint8_t mood, int action)
     return {first, last};
 }
 
-void applyAction(GameState &state, int action, RandomSource &random)
+void applyAction(GameState &state, Action action, RandomSource &random)
 {
     for (const EffectRow &row : effectRows(state.Mood, action))
         AddGauge(state, row.gauge, row.delta(random.next()));

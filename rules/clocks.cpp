@@ -15,7 +15,15 @@ std::int32_t moodInterval(float r, std::int16_t MoodSpan, std::int16_t MoodBase)
 std::uint8_t drawMood(float r)
 {
     // In double, so that no draw below 1 can round up to 3.
-    return static_cast<std::uint8_t>(std::floor(static_cast<double>(r) * 3));
+    return static_cast<std::uint8_t>(std::floor(static_cast<double>(r) * MoodCount));
+}
+
+std::int32_t startRound(GameState &state, RandomSource &random)
+{
+    const std::int32_t interval = moodInterval(random.next(), state.MoodSpan, state.MoodBase);
+    state.Mood = drawMood(random.next());
+    state.phase = Phase::Playing;
+    return interval;
 }
 
 std::int32_t changeMood(GameState &state, RandomSource &random)

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "actions.h"
-
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 struct GameState;
+
+// Which way a round ends; the number is part of the ending pictures' names.
+enum class EndingKind : std::uint8_t { Bitten = 0, Loved = 1, Danger = 2 };
 
 // One of the five endings: its title, the pictures it shows before its text
 // (the second, where there is one, replaces the first at once), and its text

@@ -1,8 +1,5 @@
 #include "gamestate.h"
 
-#include "clocks.h"
-#include "random.h"
-
 #include <algorithm>
 #include <cassert>
 #include <limits>
@@ -28,12 +25,4 @@ void resetToTitle(GameState &state)
     state.Day = 0;
     state.Gauge = {0, 0, 0};
     state.phase = Phase::Title;
-}
-
-std::int32_t startRound(GameState &state, RandomSource &random)
-{
-    const std::int32_t interval = moodInterval(random.next(), state.MoodSpan, state.MoodBase);
-    state.Mood = drawMood(random.next());
-    state.phase = Phase::Playing;
-    return interval;
 }

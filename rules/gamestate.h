@@ -3,9 +3,10 @@
 #include <array>
 #include <cstdint>
 
-class RandomSource;
-
 enum class Phase { Title, Playing, Ended };
+
+// The maiden's moods are 0..MoodCount - 1.
+inline constexpr int MoodCount = 3;
 
 // Gauge indices: vampirism and danger are drawn as bars, love never shows.
 enum GaugeIndex : std::uint8_t { Vampirism = 0, Love = 1, Danger = 2 };
@@ -38,7 +39,3 @@ void setFullMarks(GameState &state);
 // The title reset: drift cycle, day and gauges back to 0. The mood, the
 // level and the full marks stay as they are.
 void resetToTitle(GameState &state);
-
-// The start of a round: draws the first mood interval (returned, in ms),
-// then the first mood, in that order.
-std::int32_t startRound(GameState &state, RandomSource &random);

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 struct GameState;
 
@@ -11,16 +10,15 @@ struct GameState;
 // and the effects of the actions are the same at every level.
 struct Level
 {
-    std::string_view caption;
     std::int32_t driftInterval; // BldTim.Interval, ms
     std::int16_t MoodSpan;
     std::int16_t MoodBase;
 };
 
 inline constexpr Level Levels[] = {
-    {"軽い", 400, 1500, 1000},
-    {"普通", 300, 1200, 800},
-    {"重い", 250, 1000, 500},
+    {400, 1500, 1000}, // "軽い"
+    {300, 1200, 800},  // "普通"
+    {250, 1000, 500},  // "重い"
 };
 
 inline constexpr int DefaultLevel = 1;

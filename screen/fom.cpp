@@ -1,5 +1,6 @@
 #include "fom.h"
 
+#include "aspecthint.h"
 #include "assetfiles.h"
 #include "clocks.h"
 #include "commandbutton.h"
@@ -20,14 +21,15 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMoveEvent>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
-
-constexpr int MoodCount = 3;
-constexpr int ActionCount = 3;
 
 QString text(std::string_view utf8)
 {
@@ -41,16 +43,18 @@ Fom::Fom(const FomServices &services, QWidget *parent)
     , m_random(services.random)
     , m_messageBox(services.messageBox)
     , AppDir(services.appDir)
+    , m_layout(this, QSize(Layout::ClientWidth, Layout::ClientHeight))
     , MMC(services.audio)
 {
     setWindowTitle(QString::fromUtf8(Layout::Caption));
-    setFixedSize(twipsToPixels(Layout::ClientWidth), twipsToPixels(Layout::ClientHeight));
+    resize(twipsToPixels(Layout::ClientWidth), twipsToPixels(Layout::ClientHeight));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, bgrColor(Layout::WindowColor));
     setPalette(palette);
     setFont(gothicFont(9));
     buildLayout();
+    placeControls();
     connectHandlers();
 }
 
@@ -60,23 +64,23 @@ Fom::Fom(const FomServices &services, QWidget *parent)
 bool Fom::Form_Load()
 {
     // The random source was seeded from the clock when it was made.
-    move(twipsToPixels(100), twipsToPixels(0));
-    if (!loadInto(ImgStt, TitlePictureName, size()))
+    fitToScreen();
+    if (!loadInto(ImgStt, TitlePictureName))
         return false;
     // The title picture covers the whole window. It is drawn for the client
     // area, so it is stretched over that rather than the outer frame, whose
     // size differs from one window manager to the next.
-    ImgStt->setGeometry(0, 0, width(), height());
+    m_layout.place(ImgStt, QRect(0, 0, Layout::ClientWidth, Layout::ClientHeight));
     for (int i = 1; i < MoodCount; ++i)
         loadElement(E, "E");
     for (int k = 1; k < MoodCount * ActionCount; ++k)
         loadElement(E2, "E2");
     int k = 0;
     for (int i = 0; i < MoodCount; ++i) {
-        if (!loadInto(E[i], moodPictureName(i), Img->size()))
+        if (!loadInto(E[i], moodPictureName(i)))
             return false;
         for (int j = 0; j < ActionCount; ++j) {
-            if (!loadInto(E2[k], reactionPictureName(i, j), Img->size()))
+            if (!loadInto(E2[k], reactionPictureName(i, j)))
                 return false;
             ++k;
         }
@@ -89,7 +93,7 @@ bool Fom::Form_Load()
         MMC.load(i);
     for (int i = 0; i < MMC.count(); ++i) {
         MMC[i].setFileName(assetPath(soundFileName(i)).toStdString());
-        MMC[i].setCommand("open");
+        MMC[i].setCommand(Command::Open);
     }
     // The loop must equal the music's real length, however long it is.
     const std::int32_t musicLength = MMC[0].length();
@@ -122,10 +126,7 @@ void Fom::Form_Activate()
 // Closing the window ends the game at once, in whatever phase: no ending.
 void Fom::Form_Unload()
 {
-    for (int i = 0; i < MMC.count(); ++i) {
-        MMC[i].setCommand("stop");
-        MMC[i].setCommand("close");
-    }
+    MMC.closeAll();
     QCoreApplication::exit(m_failed ? EXIT_FAILURE : EXIT_SUCCESS);
 }
 
@@ -165,8 +166,8 @@ void Fom::Opt_Click(int Index)
 void Fom::Com_MouseDown(int Index)
 {
     MMC.RestartSound(Index + 1);
-    Img->setPicture(E2[m_state.Mood * 3 + Index]->picture());
-    applyAction(m_state, Index, m_random);
+    Img->setPicture(E2[m_state.Mood * ActionCount + Index]->picture());
+    applyAction(m_state, static_cast<Action>(Index), m_random);
     DrawBars();
     if (const auto kind = endCheck(m_state, Opt[0]->value()))
         GameEnd(*kind);
@@ -225,13 +226,13 @@ void Fom::GameEnd(EndingKind Kind)
         button->setVisible(false);
     const Ending &ending = chooseEnding(Kind, m_state);
     for (std::string_view picture : ending.pictures) {
-        if (!loadInto(Img, picture, Img->size()))
+        if (!loadInto(Img, picture))
             return;
     }
     TtlLbl->setCaption(text(ending.title));
     for (std::string_view box : ending.boxes)
         m_messageBox.show(text(box));
-    loadInto(Img, FinalEndPicture, Img->size());
+    loadInto(Img, FinalEndPicture);
 }
 
 void Fom::showEvent(QShowEvent *event)
@@ -243,12 +244,76 @@ void Fom::showEvent(QShowEvent *event)
         m_activated = true;
         Form_Activate();
     }
+    // Showing writes the window's size hints afresh, after this event.
+    QMetaObject::invokeMethod(this, &Fom::keepProportions, Qt::QueuedConnection);
 }
 
 void Fom::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     event->accept();
+}
+
+// The player may resize or maximise the window: the whole screen follows,
+// from the twips of the layout.
+void Fom::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_layout.fit(size());
+    for (OptionButton *option : Opt)
+        option->setScale(m_layout.factor());
+    for (CommandButton *button : Com)
+        button->setScale(m_layout.factor());
+}
+
+// Every control of the layout is placed from its twips; shapes are left to
+// the panel that holds them, which places them in its own scale.
+void Fom::placeControls()
+{
+    for (const Layout::Row &row : Layout::rows()) {
+        if (row.kind == Layout::Kind::Timer || row.kind == Layout::Kind::Shape)
+            continue;
+        if (auto *widget = findChild<QWidget *>(controlName(row.name, row.index)))
+            m_layout.place(widget, QRect(row.left, row.top, row.width, row.height));
+    }
+}
+
+// The window manager's frame is unknown until it has framed the window:
+// only then can the opening size allow for it, once.
+void Fom::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (m_framed || frameGeometry().size() == size())
+        return;
+    m_framed = true;
+    if (windowState() == Qt::WindowNoState)
+        fitToScreen();
+}
+
+// The window opens as laid out, at left 100, top 0 twips. On a screen too
+// small for it, frame included, it opens as large as fits, in the same
+// proportions, and moves in only as far as it must to be seen whole.
+void Fom::fitToScreen()
+{
+    const QSize laidOut(twipsToPixels(Layout::ClientWidth), twipsToPixels(Layout::ClientHeight));
+    const QRect available = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize fitted = fittedSize(laidOut, available.size() - frame);
+    resize(fitted);
+    setMinimumSize(fitted.boundedTo(laidOut / 2));
+    const auto inside = [](int wanted, int first, int length, int extent) {
+        return std::clamp(wanted, first, std::max(first, first + extent - length));
+    };
+    move(inside(twipsToPixels(100), available.left(), fitted.width() + frame.width(), available.width()),
+         inside(twipsToPixels(0), available.top(), fitted.height() + frame.height(), available.height()));
+    keepProportions();
+}
+
+// Where the window manager allows, the player's resizing keeps the layout's
+// proportions; elsewhere the layout is centred in whatever shape it gets.
+void Fom::keepProportions()
+{
+    keepAspectRatio(this, QSize(Layout::ClientWidth, Layout::ClientHeight));
 }
 
 // A new element of an image array is a copy of its first: same place,
@@ -270,20 +335,17 @@ QString Fom::assetPath(std::string_view fileName) const
     return AppDir + text(fileName);
 }
 
-// A picture is kept at the size it is shown at, in device pixels: that is
-// all a stretched image ever draws of it, and the twelve stored pictures at
-// their full size would take more memory than the rest of the game.
-bool Fom::loadInto(Image *image, std::string_view fileName, QSize shownAt)
+// A picture is kept at its full resolution, whatever size it is shown at
+// now: the player may enlarge the window at any time, and the art is drawn
+// for a window twice the laid-out size.
+bool Fom::loadInto(Image *image, std::string_view fileName)
 {
     const PictureResult result = loadPicture(assetPath(fileName));
     if (!result.ok()) {
         fail(result.error);
         return false;
     }
-    const QSize device = shownAt * devicePixelRatioF();
-    const QPixmap &full = result.picture;
-    const bool larger = full.width() > device.width() || full.height() > device.height();
-    image->setPicture(larger ? full.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : full);
+    image->setPicture(result.picture);
     return true;
 }
 
@@ -314,11 +376,8 @@ void Fom::buildLayout()
         (*it)->raise();
 
     NanPic = control<PictureBox>("NanPic");
-    for (int i = 0; i < 3; ++i) {
-        Opt[i] = control<OptionButton>("Opt", i);
-        Com[i] = control<CommandButton>("Com", i);
-    }
-    Label2 = control<Label>("Label2");
+    controlArray(Opt, "Opt");
+    controlArray(Com, "Com");
     BldTim = control<IntervalTimer>("BldTim");
     DayTim = control<IntervalTimer>("DayTim");
     Pic = control<PictureBox>("Pic");
@@ -328,8 +387,7 @@ void Fom::buildLayout()
     BakSongTim = control<IntervalTimer>("BakSongTim");
     Tim = control<IntervalTimer>("Tim");
     TtlLbl = control<Label>("TtlLbl");
-    for (int j = 0; j < 4; ++j)
-        Label1[j] = control<Label>("Label1", j);
+    controlArray(Label1, "Label1");
     DayLbl = control<Label>("DayLbl");
     E2 = {control<Image>("E2", 0)};
     E = {control<Image>("E", 0)};
@@ -355,10 +413,20 @@ void Fom::connectHandlers()
     connect(BakSongTim, &IntervalTimer::Timer, this, &Fom::BakSongTim_Timer);
 }
 
+// A layout row renamed, dropped or given another kind stops the game here,
+// as the window is built, in every build: never a null control later on.
 template<typename T>
 T *Fom::control(const char *name, int index) const
 {
     T *found = findChild<T *>(controlName(name, index));
-    Q_ASSERT(found);
+    if (!found)
+        qFatal("velmora: the layout has no control %s of the kind the window needs", qPrintable(controlName(name, index)));
     return found;
+}
+
+template<typename T, std::size_t N>
+void Fom::controlArray(std::array<T *, N> &array, const char *name) const
+{
+    for (std::size_t i = 0; i < N; ++i)
+        array[i] = control<T>(name, static_cast<int>(i));
 }

@@ -2,12 +2,15 @@
 
 #include "actions.h"
 #include "gamestate.h"
+#include "levels.h"
+#include "scaledlayout.h"
 #include "soundplayers.h"
 
 #include <QPixmap>
 #include <QWidget>
 
 #include <array>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -55,6 +58,8 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void Form_Activate();
@@ -74,11 +79,15 @@ private:
 
     void buildLayout();
     void connectHandlers();
+    void placeControls();
+    void fitToScreen();
+    void keepProportions();
     void loadElement(std::vector<Image *> &array, const char *name);
     QString assetPath(std::string_view fileName) const;
-    bool loadInto(Image *image, std::string_view fileName, QSize shownAt);
+    bool loadInto(Image *image, std::string_view fileName);
     void fail(const QString &message);
     template<typename T> T *control(const char *name, int index = -1) const;
+    template<typename T, std::size_t N> void controlArray(std::array<T *, N> &array, const char *name) const;
 
     GameState m_state;
     RandomSource &m_random;
@@ -86,10 +95,11 @@ private:
     QString AppDir;
     bool m_activated = false;
     bool m_failed = false;
+    ScaledLayout m_layout;
+    bool m_framed = false;
 
     PictureBox *NanPic = nullptr;
-    std::array<OptionButton *, 3> Opt{};
-    Label *Label2 = nullptr;
+    std::array<OptionButton *, std::size(Levels)> Opt{};
     IntervalTimer *BldTim = nullptr;
     IntervalTimer *DayTim = nullptr;
     PictureBox *Pic = nullptr;
@@ -98,7 +108,7 @@ private:
     Shape *BldShp = nullptr;
     IntervalTimer *BakSongTim = nullptr;
     SoundPlayers MMC;
-    std::array<CommandButton *, 3> Com{};
+    std::array<CommandButton *, ActionCount> Com{};
     IntervalTimer *Tim = nullptr;
     Label *TtlLbl = nullptr;
     std::array<Label *, 4> Label1{};

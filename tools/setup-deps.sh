@@ -12,7 +12,9 @@ packages=(
     imagemagick sox
     fonts-ipafont-gothic
     desktop-file-utils appstream dpkg-dev file
-    fonts-dejavu-core fonts-dejavu-extra clang-14 libclang-rt-14-dev
+    libx11-dev
+    pulseaudio pulseaudio-utils clang-14 libclang-rt-14-dev
+    fonts-dejavu-core fonts-dejavu-extra
     debhelper lintian
 )
 

@@ -10,7 +10,9 @@
 // adds one buffer more, printed as an estimate for a real device.
 #include "audiodevice.h"
 #include "soundplayers.h"
+#include "wavefile.h"
 
+#include <QTemporaryDir>
 #include <SDL_mixer.h>
 
 #include <algorithm>
@@ -61,33 +63,6 @@ void noteBuffer(void *bytesPerFrame, Uint8 *stream, int bytes)
     mixedCount.store(index + 1, std::memory_order_release);
 }
 
-void writeConstantWave(const std::filesystem::path &path, int frames)
-{
-    const auto put = [](std::ofstream &out, std::uint32_t value, int size) {
-        for (int i = 0; i < size; ++i)
-            out.put(static_cast<char>(value >> (8 * i)));
-    };
-    // In the mixer's own format, so nothing is converted on the way.
-    constexpr std::uint32_t channels = AudioDevice::Channels;
-    constexpr std::uint32_t frameBytes = 2 * channels;
-    const std::uint32_t dataBytes = static_cast<std::uint32_t>(frames) * frameBytes;
-    std::ofstream out(path, std::ios::binary);
-    out << "RIFF";
-    put(out, 36 + dataBytes, 4);
-    out << "WAVEfmt ";
-    put(out, 16, 4);
-    put(out, 1, 2);
-    put(out, channels, 2);
-    put(out, AudioDevice::Frequency, 4);
-    put(out, AudioDevice::Frequency * frameBytes, 4);
-    put(out, frameBytes, 2);
-    put(out, 16, 2);
-    out << "data";
-    put(out, dataBytes, 4);
-    for (std::uint32_t i = 0; i < channels * static_cast<std::uint32_t>(frames); ++i)
-        put(out, static_cast<std::uint16_t>(Level), 2);
-}
-
 // Frames of the written output where a sound begins after silence, counted
 // from the marked buffer.
 std::vector<std::int64_t> onsets(const std::filesystem::path &raw)
@@ -118,16 +93,18 @@ double percentile(std::vector<double> values, double p)
 
 int main()
 {
-    std::string dirPattern = (std::filesystem::temp_directory_path() / "velmora-latency-XXXXXX").string();
-    if (!mkdtemp(dirPattern.data())) {
-        std::perror("audio_latency: temporary directory");
+    const QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        std::fprintf(stderr, "audio_latency: no temporary directory: %s\n", qPrintable(scratch.errorString()));
         return 1;
     }
-    const std::filesystem::path dir = dirPattern;
+    const std::filesystem::path dir = scratch.path().toStdString();
     const auto raw = dir / "mixed.raw";
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
-    writeConstantWave(dir / "1.wav", AudioDevice::Frequency / 10);
+    // In the mixer's own format, so nothing is converted on the way.
+    const WaveFormat mixerFormat{AudioDevice::Frequency, AudioDevice::Channels, 16};
+    writeFile(dir / "1.wav", waveBytes(mixerFormat, AudioDevice::Frequency / 10, [](int, int) { return Level; }));
 
     std::vector<Clock::time_point> sentAt;
     double bufferMs = 0;
@@ -147,7 +124,7 @@ int main()
         SoundPlayers players(device);
         players.load(1);
         players[1].setFileName((dir / "1.wav").string());
-        players[1].setCommand("open");
+        players[1].setCommand(Command::Open);
         Mix_SetPostMix(noteBuffer, &bytesPerFrame);
 
         // Each restart at a random point of the buffer cycle, then silence
@@ -159,7 +136,7 @@ int main()
             sentAt.push_back(Clock::now());
             players.RestartSound(1);
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            players[1].setCommand("stop");
+            players[1].setCommand(Command::Stop);
             std::this_thread::sleep_for(std::chrono::milliseconds(30));
         }
         Mix_SetPostMix(nullptr, nullptr);
@@ -167,7 +144,6 @@ int main()
 
     const auto starts = onsets(raw);
     const std::size_t noted = std::min(mixedCount.load(std::memory_order_acquire), mixedBuffers.size());
-    std::filesystem::remove_all(dir);
     if (starts.size() != sentAt.size()) {
         std::fprintf(stderr, "audio_latency: %zu restarts but %zu onsets in the output\n", sentAt.size(), starts.size());
         return 1;

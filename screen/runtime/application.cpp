@@ -4,9 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <cstdio>
-#include <cstdlib>
-
 QString applicationDir()
 {
     const QString dir = QCoreApplication::applicationDirPath();
@@ -19,13 +16,4 @@ QString withTrailingSeparator(const QString &directory)
     if (directory.endsWith(QLatin1Char('/')))
         return directory;
     return directory + QLatin1Char('/');
-}
-
-void endProgram(int status)
-{
-    // Leaving through the event loop would run the window's destructors and
-    // Qt's own clean-up, and could deliver further events on the way; the
-    // game holds nothing that must be saved.
-    std::fflush(nullptr);
-    std::_Exit(status);
 }

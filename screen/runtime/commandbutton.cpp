@@ -3,6 +3,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+#include <cmath>
+
 CommandButton::CommandButton(int index, QWidget *parent)
     : QPushButton(parent)
     , m_index(index)
@@ -13,14 +16,29 @@ CommandButton::CommandButton(int index, QWidget *parent)
 
 void CommandButton::setBackColor(const QColor &color)
 {
+    m_face = color;
+    applyFace();
+}
+
+void CommandButton::setScale(double factor)
+{
+    const int bevel = std::max(1, static_cast<int>(std::lround(LaidOutBevel * factor)));
+    if (bevel == m_bevel)
+        return;
+    m_bevel = bevel;
+    applyFace();
+}
+
+void CommandButton::applyFace()
+{
     // A palette colour is only a hint that many styles ignore for the face;
     // a style sheet fills it everywhere. The outset border keeps the raised
     // look and turns inset while the button is down.
-    const QString face = color.name(QColor::HexRgb);
+    const QString face = m_face.name(QColor::HexRgb);
     setStyleSheet(QStringLiteral(
-            "QPushButton { background-color: %1; color: black; border: 2px outset %1; }"
-            "QPushButton:pressed { border-style: inset; padding-top: 2px; padding-left: 2px; }")
-                          .arg(face));
+            "QPushButton { background-color: %1; color: black; border: %2px outset %1; }"
+            "QPushButton:pressed { border-style: inset; padding-top: %2px; padding-left: %2px; }")
+                          .arg(face).arg(m_bevel));
 }
 
 void CommandButton::mousePressEvent(QMouseEvent *event)

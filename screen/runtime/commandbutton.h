@@ -18,6 +18,8 @@ public:
 
     int index() const { return m_index; }
     void setBackColor(const QColor &color);
+    // The bevel grows and shrinks with the window, as the caption does.
+    void setScale(double factor);
 
 signals:
     void MouseDown(int Index);
@@ -32,6 +34,13 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void applyFace();
+
+    // The width of the raised edge at the laid-out size, in pixels.
+    static constexpr int LaidOutBevel = 2;
+
     const int m_index;
     Qt::MouseButtons m_held;
+    QColor m_face;
+    int m_bevel = LaidOutBevel;
 };

@@ -194,7 +194,13 @@ PictureResult loadPicture(const QString &path)
         return failure(PictureFailure::Damaged, path,
                        QStringLiteral("ビットマップが壊れています（%1）").arg(reader.errorString()));
 
+    // Opaque pictures are kept in three bytes a pixel rather than the
+    // screen's four: the game holds its art at full resolution for as long
+    // as it runs, and most of its memory is that art.
     PictureResult result;
-    result.picture = QPixmap::fromImage(std::move(image));
+    if (image.hasAlphaChannel())
+        result.picture = QPixmap::fromImage(std::move(image));
+    else
+        result.picture = QPixmap::fromImage(image.convertToFormat(QImage::Format_RGB888), Qt::NoFormatConversion);
     return result;
 }

@@ -30,14 +30,17 @@ int twipsToPixels(int twips)
     return static_cast<int>(std::lround(twipsToPixelsF(twips)));
 }
 
-QRect twipsRect(int left, int top, int width, int height)
+QRect twipsRect(int left, int top, int width, int height, double factor)
 {
     // Rounding the far edges rather than the sizes keeps controls that touch
     // in twips touching on screen, with no gap or overlap of a pixel.
-    const int x0 = twipsToPixels(left);
-    const int y0 = twipsToPixels(top);
-    const int x1 = twipsToPixels(left + width);
-    const int y1 = twipsToPixels(top + height);
+    const auto pixels = [factor](int twips) {
+        return static_cast<int>(std::lround(twipsToPixelsF(twips) * factor));
+    };
+    const int x0 = pixels(left);
+    const int y0 = pixels(top);
+    const int x1 = pixels(left + width);
+    const int y1 = pixels(top + height);
     return QRect(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
 }
 

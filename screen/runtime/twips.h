@@ -13,7 +13,10 @@
 
 double twipsToPixelsF(double twips);
 int twipsToPixels(int twips);                   // rounded to the nearest pixel
-QRect twipsRect(int left, int top, int width, int height);
+// At a factor other than 1 the rectangle is enlarged or shrunk with the
+// window; edges are rounded after scaling, so a control at factor 2 lies
+// exactly on the doubled pixels wherever its twips are whole pixels.
+QRect twipsRect(int left, int top, int width, int height, double factor = 1.0);
 QColor bgrColor(quint32 bgr);
 
 // The game's Gothic face: "ＭＳ Ｐゴシック" where it is installed, otherwise the

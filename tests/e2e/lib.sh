@@ -25,6 +25,10 @@ readonly E2E_COM_FACES=("FF0000" "FF8080" "FFC0C0")
 readonly E2E_IMG_CENTRE="140 140"
 readonly E2E_IMG_CROP="265x265+8+8"
 readonly E2E_TITLE_SPOT="143 150"
+# The factor the window is shown at: the places above are written for the
+# laid-out window, and every check and click moves them to the same spot of
+# a window enlarged or shrunk by this factor.
+E2E_ZOOM=${E2E_ZOOM:-1}
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -102,7 +106,7 @@ _e2e_display_ready() {
 # An X server of the script's own, on a display that Xvfb picks free.
 e2e_start_xvfb() {
     e2e_require Xvfb xdotool import convert compare
-    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset \
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-640x480}x24" -nolisten tcp -noreset \
         3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     e2e_wait_for "X server" _e2e_display_ready
@@ -139,10 +143,22 @@ e2e_snapshot() {
     import -window "$E2E_WINDOW" "$E2E_SHOT" 2>/dev/null
 }
 
+# e2e_zoomed <text>: every whole number in the text times E2E_ZOOM, rounded:
+# "20,284" or "265x265+8+8" as they lie in the window at its present size.
+e2e_zoomed() {
+    awk -v zoom="$E2E_ZOOM" -v text="$1" 'BEGIN {
+        while (match(text, /[0-9]+/)) {
+            out = out substr(text, 1, RSTART - 1) int(substr(text, RSTART, RLENGTH) * zoom + 0.5)
+            text = substr(text, RSTART + RLENGTH)
+        }
+        print out text
+    }'
+}
+
 # e2e_pixel <x,y>: the colour at a window-local place of the last snapshot,
 # as six hex digits.
 e2e_pixel() {
-    convert "$E2E_SHOT" -format "%[hex:p{$1}]" info: | cut -c 1-6
+    convert "$E2E_SHOT" -format "%[hex:p{$(e2e_zoomed "$1")}]" info: | cut -c 1-6
 }
 
 e2e_shows_title() {
@@ -175,7 +191,7 @@ e2e_learn_pictures() {
 # little; distinct pictures lie far further apart.
 e2e_main_picture() {
     local shown="$E2E_WORK/shown.png" known best="" bestDistance=2000 distance
-    convert "$E2E_SHOT" -crop "$E2E_IMG_CROP" +repage -resize '32x32!' -depth 8 "$shown"
+    convert "$E2E_SHOT" -crop "$(e2e_zoomed "$E2E_IMG_CROP")" +repage -resize '32x32!' -depth 8 "$shown"
     for known in "$E2E_WORK"/known/*.png; do
         distance=$(compare -metric RMSE "$shown" "$known" null: 2>&1 | cut -d ' ' -f 1) || true
         distance=${distance%.*}
@@ -198,7 +214,7 @@ e2e_shows_picture() {
 
 # e2e_click <x> <y>: a left click at a window-local place.
 e2e_click() {
-    xdotool mousemove --window "$E2E_WINDOW" "$1" "$2" click 1
+    xdotool mousemove --window "$E2E_WINDOW" $(e2e_zoomed "$1 $2") click 1
 }
 
 _e2e_game_exited() {

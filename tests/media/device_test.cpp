@@ -3,9 +3,11 @@
 #include "soundplayers.h"
 #include "wavefile.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <ostream>
 #include <cstdlib>
 
@@ -28,16 +30,17 @@ protected:
     void SetUp() override
     {
         setenv("SDL_AUDIODRIVER", GetParam().requested, 1);
-        setenv("SDL_DISKAUDIOFILE", m_dir.file("mixed.raw").c_str(), 1);
+        setenv("SDL_DISKAUDIOFILE", (m_dir / "mixed.raw").c_str(), 1);
     }
 
-    TemporaryDirectory m_dir;
+    QTemporaryDir m_scratch;
+    std::filesystem::path m_dir{m_scratch.path().toStdString()};
 };
 
 // A driver that cannot open gives way to "dummy"; one that can is kept.
 TEST_P(RequestedDriver, IsHonouredWhenItOpensAndOtherwiseReplacedByDummy)
 {
-    const auto music = m_dir.file("0.wav");
+    const auto music = m_dir / "0.wav";
     writeFile(music, waveBytes(WaveFormat{22050, 1, 16}, 22050 * 3, [](int, int) { return std::int16_t{900}; }));
 
     ::testing::internal::CaptureStderr();
@@ -48,7 +51,7 @@ TEST_P(RequestedDriver, IsHonouredWhenItOpensAndOtherwiseReplacedByDummy)
 
     SoundPlayers players(device);
     players[0].setFileName(music.string());
-    players[0].setCommand("open");
+    players[0].setCommand(Command::Open);
     EXPECT_EQ(players[0].length(), 3000);
     players.RestartSound(0);
     EXPECT_TRUE(players[0].isPlaying());

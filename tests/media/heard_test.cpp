@@ -4,10 +4,12 @@
 #include "soundplayers.h"
 #include "wavefile.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <vector>
 
@@ -47,13 +49,14 @@ protected:
     // In the mixer's own format, so what is heard can be compared sample for sample.
     std::string wave(const std::string &name, int frames, const SampleFunction &sample)
     {
-        const auto path = m_dir.file(name);
+        const auto path = m_dir / name;
         writeFile(path, waveBytes(WaveFormat{.channels = AudioDevice::Channels}, frames, sample));
         return path.string();
     }
 
-    TemporaryDirectory m_dir;
-    DiskOutput m_output{m_dir.file("mixed.raw")};
+    QTemporaryDir m_scratch;
+    std::filesystem::path m_dir{m_scratch.path().toStdString()};
+    DiskOutput m_output{m_dir / "mixed.raw"};
     std::vector<std::int16_t> m_heard;
 };
 
@@ -62,7 +65,7 @@ TEST_F(HeardOutput, APlayedSoundAppearsWholeAndUnchangedThenSilence)
     {
         SoundPlayers players(m_output.device());
         players[0].setFileName(wave("0.wav", RampFrames, ramp));
-        players[0].setCommand("open");
+        players[0].setCommand(Command::Open);
         players.RestartSound(0);
         ASSERT_TRUE(m_output.waitFrames(RampFrames + 2 * Buffer));
     }
@@ -80,7 +83,7 @@ TEST_F(HeardOutput, ARestartWhilePlayingCutsTheSoundAndStartsItOverWithoutOverla
     {
         SoundPlayers players(m_output.device());
         players[0].setFileName(wave("0.wav", RampFrames, ramp));
-        players[0].setCommand("open");
+        players[0].setCommand(Command::Open);
         players.RestartSound(0);
         ASSERT_TRUE(m_output.waitFrames(RampFrames / 3));
         ASSERT_TRUE(players[0].isPlaying());
@@ -105,14 +108,14 @@ TEST_F(HeardOutput, ARestartAfterStopPlaysFromTheBeginningAndPlayAloneResumes)
     {
         SoundPlayers players(m_output.device());
         players[0].setFileName(wave("0.wav", RampFrames, ramp));
-        players[0].setCommand("open");
+        players[0].setCommand(Command::Open);
         players.RestartSound(0);
         ASSERT_TRUE(m_output.waitFrames(RampFrames / 4));
-        players[0].setCommand("stop");
+        players[0].setCommand(Command::Stop);
         ASSERT_TRUE(m_output.waitFrames(2 * Buffer));
-        players[0].setCommand("play");
+        players[0].setCommand(Command::Play);
         ASSERT_TRUE(m_output.waitFrames(RampFrames / 4));
-        players[0].setCommand("stop");
+        players[0].setCommand(Command::Stop);
         ASSERT_TRUE(m_output.waitFrames(2 * Buffer));
         players.RestartSound(0);
         ASSERT_TRUE(m_output.waitFrames(RampFrames + 2 * Buffer));
@@ -146,13 +149,13 @@ TEST_F(HeardOutput, TwoPlayersMixAndStopSilencesOnlyOne)
         players.load(1);
         players[0].setFileName(wave("0.wav", 4 * RampFrames, [](int, int) { return Music; }));
         players[1].setFileName(wave("1.wav", RampFrames, ramp));
-        players[0].setCommand("open");
-        players[1].setCommand("open");
+        players[0].setCommand(Command::Open);
+        players[1].setCommand(Command::Open);
         players.RestartSound(0);
         ASSERT_TRUE(m_output.waitFrames(2 * Buffer));
         players.RestartSound(1);
         ASSERT_TRUE(m_output.waitFrames(RampFrames / 2));
-        players[1].setCommand("stop");
+        players[1].setCommand(Command::Stop);
         EXPECT_TRUE(players[0].isPlaying());
         EXPECT_FALSE(players[1].isPlaying());
         ASSERT_TRUE(m_output.waitFrames(4 * Buffer));

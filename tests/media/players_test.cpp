@@ -4,9 +4,11 @@
 #include "soundplayers.h"
 #include "wavefile.h"
 
+#include <QTemporaryDir>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
 #include <vector>
 
@@ -21,15 +23,16 @@ protected:
         for (int i = 1; i < SoundPlayers::MaxCount; ++i)
             m_players.load(i);
         for (int i = 0; i < SoundPlayers::MaxCount; ++i) {
-            const auto path = m_dir.file(soundFileName(i));
+            const auto path = m_dir / soundFileName(i);
             writeFile(path, waveBytes(WaveFormat{}, frames, [i](int, int) { return std::int16_t(100 * (i + 1)); }));
             m_players[i].setFileName(path.string());
-            m_players[i].setCommand("open");
+            m_players[i].setCommand(Command::Open);
         }
     }
 
-    TemporaryDirectory m_dir;
-    DiskOutput m_output{m_dir.file("mixed.raw")};
+    QTemporaryDir m_scratch;
+    std::filesystem::path m_dir{m_scratch.path().toStdString()};
+    DiskOutput m_output{m_dir / "mixed.raw"};
     SoundPlayers m_players{m_output.device()};
 };
 
@@ -67,8 +70,8 @@ TEST_F(Players, CommandsToOnePlayerNeverChangeAnother)
     for (int i = 0; i < SoundPlayers::MaxCount; ++i)
         m_players.RestartSound(i);
 
-    m_players[1].setCommand("stop");
-    m_players[2].setCommand("close");
+    m_players[1].setCommand(Command::Stop);
+    m_players[2].setCommand(Command::Close);
     m_players.RestartSound(3);
     // A sound sent to "the first free channel" must not take a player's,
     // not even the one whose player has closed.
@@ -95,7 +98,7 @@ TEST_F(Players, AFinishedSoundPlaysAgainOnlyAfterPrev)
     ASSERT_TRUE(m_output.waitFrames(4 * AudioDevice::BufferFrames));
     ASSERT_FALSE(m_players[1].isPlaying());
 
-    m_players[1].setCommand("play");
+    m_players[1].setCommand(Command::Play);
     EXPECT_FALSE(m_players[1].isPlaying());
     m_players.RestartSound(1);
     EXPECT_TRUE(m_players[1].isPlaying());
@@ -103,8 +106,8 @@ TEST_F(Players, AFinishedSoundPlaysAgainOnlyAfterPrev)
 
 TEST_F(Players, CommandsWithoutAnOpenSoundDoNothing)
 {
-    m_players[0].setFileName(m_dir.file("never-written.wav").string());
-    for (const char *command : {"prev", "play", "stop", "close", "PLAY", ""})
+    m_players[0].setFileName((m_dir / "never-written.wav").string());
+    for (Command command : {Command::Prev, Command::Play, Command::Stop, Command::Close})
         m_players[0].setCommand(command);
     EXPECT_FALSE(m_players[0].isPlaying());
     EXPECT_EQ(m_players[0].length(), 0);
@@ -114,8 +117,8 @@ TEST_F(Players, ClosingAPlayingSoundSilencesItAndForgetsItsLength)
 {
     openAll(AudioDevice::Frequency);
     m_players.RestartSound(0);
-    m_players[0].setCommand("stop");
-    m_players[0].setCommand("close");
+    m_players[0].setCommand(Command::Stop);
+    m_players[0].setCommand(Command::Close);
     EXPECT_FALSE(m_players[0].isPlaying());
     EXPECT_EQ(m_players[0].length(), 0);
     EXPECT_EQ(Mix_Playing(0), 0);
@@ -123,16 +126,17 @@ TEST_F(Players, ClosingAPlayingSoundSilencesItAndForgetsItsLength)
 
 TEST(PlayersShutDown, LeavesNothingPlayingOrOpen)
 {
-    TemporaryDirectory dir;
-    DiskOutput output(dir.file("mixed.raw"));
-    writeFile(dir.file("0.wav"), waveBytes(WaveFormat{}, 44100, [](int, int) { return std::int16_t{700}; }));
+    QTemporaryDir scratch;
+    const std::filesystem::path dir = scratch.path().toStdString();
+    DiskOutput output(dir / "mixed.raw");
+    writeFile(dir / "0.wav", waveBytes(WaveFormat{}, 44100, [](int, int) { return std::int16_t{700}; }));
     {
         SoundPlayers players(output.device());
         for (int i = 1; i < SoundPlayers::MaxCount; ++i)
             players.load(i);
         for (int i = 0; i < SoundPlayers::MaxCount; ++i) {
-            players[i].setFileName(dir.file("0.wav").string());
-            players[i].setCommand("open");
+            players[i].setFileName((dir / "0.wav").string());
+            players[i].setCommand(Command::Open);
             players.RestartSound(i);
         }
         ASSERT_EQ(Mix_Playing(-1), SoundPlayers::MaxCount);

@@ -6,61 +6,64 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 namespace {
 
-const float TopR = std::nextafter(1.0f, 0.0f);       // 1 - 2^-24
-const float SecondR = std::nextafter(TopR, 0.0f);    // 1 - 2^-23
+const float TopR = std::nextafter(1.0f, 0.0f); // 1 - 2^-24
 
 struct IntervalRange
 {
+    int level;
     int lowest;
     int highest;
-    int drawsAtHighest;
+    int drawsPastExactTop; // draws above base + span - 1, the top with exact arithmetic
 };
 
-// Walks every single-precision draw k / 2^24 through the mood interval.
-IntervalRange everyInterval(const Level &level)
+void PrintTo(const IntervalRange &range, std::ostream *os)
 {
-    IntervalRange range{1 << 30, -1, 0};
+    *os << "level " << range.level;
+}
+
+class MoodInterval : public ::testing::TestWithParam<IntervalRange>
+{
+};
+
+// Walks every single-precision draw k / 2^24 through the mood interval: the
+// rounding to float lifts only the very largest draws past the exact top.
+TEST_P(MoodInterval, staysInItsLevelsRangeExceptForTheTopDraws)
+{
+    const IntervalRange expected = GetParam();
+    const Level &level = Levels[expected.level];
+    const int exactTop = level.MoodBase + level.MoodSpan - 1;
+    IntervalRange range{expected.level, 1 << 30, -1, 0};
     for (std::uint32_t k = 0; k < (1u << 24); ++k) {
         const int interval = moodInterval(static_cast<float>(k) * 0x1p-24f, level.MoodSpan, level.MoodBase);
         range.lowest = std::min(range.lowest, interval);
-        if (interval > range.highest) {
-            range.highest = interval;
-            range.drawsAtHighest = 0;
-        }
-        if (interval == range.highest)
-            ++range.drawsAtHighest;
+        range.highest = std::max(range.highest, interval);
+        range.drawsPastExactTop += interval > exactTop;
     }
-    return range;
+    EXPECT_EQ(range.lowest, expected.lowest);
+    EXPECT_EQ(range.highest, expected.highest);
+    EXPECT_EQ(range.drawsPastExactTop, expected.drawsPastExactTop);
 }
 
-TEST(MoodInterval, atTheLightLevelReaches2500OnlyForTheTwoLargestDraws)
-{
-    const IntervalRange range = everyInterval(Levels[0]);
-    EXPECT_EQ(range.lowest, 1000);
-    EXPECT_EQ(range.highest, 2500);
-    EXPECT_EQ(range.drawsAtHighest, 2);
-    EXPECT_EQ(moodInterval(TopR, 1500, 1000), 2500);
-    EXPECT_EQ(moodInterval(SecondR, 1500, 1000), 2500);
-}
+INSTANTIATE_TEST_SUITE_P(EveryLevel, MoodInterval,
+                         ::testing::Values(IntervalRange{0, 1000, 2500, 2}, IntervalRange{1, 800, 1999, 0},
+                                           IntervalRange{2, 500, 1500, 1}));
 
-TEST(MoodInterval, atTheNormalLevelNeverExceeds1999)
+TEST(RoundStart, drawsTheFirstIntervalBeforeTheMood)
 {
-    const IntervalRange range = everyInterval(Levels[1]);
-    EXPECT_EQ(range.lowest, 800);
-    EXPECT_EQ(range.highest, 1999);
-}
+    GameState state;
+    state.MoodSpan = 1200;
+    state.MoodBase = 800;
+    state.Mood = 2;
+    ScriptedRandom random{0.25f, 0.9f};
 
-TEST(MoodInterval, atTheHeavyLevelReaches1500OnlyForTheLargestDraw)
-{
-    const IntervalRange range = everyInterval(Levels[2]);
-    EXPECT_EQ(range.lowest, 500);
-    EXPECT_EQ(range.highest, 1500);
-    EXPECT_EQ(range.drawsAtHighest, 1);
-    EXPECT_EQ(moodInterval(TopR, 1000, 500), 1500);
-    EXPECT_EQ(moodInterval(SecondR, 1000, 500), 1499);
+    EXPECT_EQ(startRound(state, random), 1100);
+    EXPECT_EQ(state.Mood, 2); // may repeat the mood of the last round
+    EXPECT_EQ(state.phase, Phase::Playing);
+    EXPECT_EQ(random.drawCount(), 2);
 }
 
 TEST(MoodChange, drawsTheIntervalFirstThenRedrawsTheMoodUntilItDiffers)

@@ -1,5 +1,4 @@
 #include "gamestate.h"
-#include "scriptedrandom.h"
 
 #include <gtest/gtest.h>
 
@@ -57,20 +56,6 @@ TEST(TitleReset, clearsTheRoundButKeepsMoodLevelAndFullMarks)
     EXPECT_EQ(state.MoodSpan, 1500);
     EXPECT_EQ(state.MoodBase, 1000);
     EXPECT_EQ(state.GaugeMax, (std::array<std::int16_t, 3>{100, 100, 100}));
-}
-
-TEST(RoundStart, drawsTheFirstIntervalBeforeTheMood)
-{
-    GameState state;
-    state.MoodSpan = 1200;
-    state.MoodBase = 800;
-    state.Mood = 2;
-    ScriptedRandom random{0.25f, 0.9f};
-
-    EXPECT_EQ(startRound(state, random), 1100);
-    EXPECT_EQ(state.Mood, 2); // may repeat the mood of the last round
-    EXPECT_EQ(state.phase, Phase::Playing);
-    EXPECT_EQ(random.drawCount(), 2);
 }
 
 } // namespace

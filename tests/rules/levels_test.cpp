@@ -36,11 +36,4 @@ TEST(Level, anIndexOutsideTheOptionsChangesNothing)
     }
 }
 
-TEST(Level, captionsAreTheThreeWeights)
-{
-    EXPECT_EQ(Levels[0].caption, "軽い");
-    EXPECT_EQ(Levels[1].caption, "普通");
-    EXPECT_EQ(Levels[2].caption, "重い");
-}
-
 } // namespace

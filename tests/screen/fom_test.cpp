@@ -1,23 +1,28 @@
 #include "audiodevice.h"
 #include "commandbutton.h"
+#include "controlfactory.h"
 #include "endings.h"
 #include "fom.h"
 #include "gamefiles.h"
 #include "image.h"
 #include "intervaltimer.h"
 #include "label.h"
+#include "layout.h"
 #include "optionbutton.h"
 #include "picturebox.h"
 #include "recordingmessagebox.h"
 #include "scriptedrandom.h"
 #include "shape.h"
+#include "twips.h"
 
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -186,7 +191,9 @@ TEST_F(FomTest, aRoundStartsWithDayZeroEmptyBarsAndTheDrawnMoodAndInterval)
     EXPECT_EQ(ctl<Label>("DayLbl")->caption(), "0");
 }
 
-TEST_F(FomTest, keepsStoredPicturesNoLargerThanTheMainPictureShowsThem)
+// The art is drawn for a window twice the laid-out size: a stored picture
+// keeps every pixel of its file, whatever size the window has now.
+TEST_F(FomTest, KeepsStoredPicturesAtTheirFullResolution)
 {
     files = std::make_unique<GameFiles>();
     QImage large(1200, 900, QImage::Format_RGB32);
@@ -194,9 +201,7 @@ TEST_F(FomTest, keepsStoredPicturesNoLargerThanTheMainPictureShowsThem)
     ASSERT_TRUE(large.save(files->path(QStringLiteral("0.bmp")), "BMP"));
     ASSERT_TRUE(load());
 
-    const QSize onScreen = img()->size() * img()->devicePixelRatioF();
-    const QPixmap stored = ctl<Image>("E(0)")->picture();
-    EXPECT_EQ(stored.size(), onScreen);
+    EXPECT_EQ(ctl<Image>("E(0)")->picture().size(), large.size());
     startRound(0);
     EXPECT_EQ(shown(), picture("0.bmp"));
 }
@@ -220,6 +225,73 @@ TEST_F(FomTest, showingTheWindowAgainDoesNotResetTheRound)
     fom->hide();
     fom->show();
     expectScreen(*fom, Screen::Playing);
+}
+
+// ---- window size -------------------------------------------------------
+
+struct WindowSizeCase
+{
+    const char *name;
+    QSize window; // the laid-out window is 287 x 438 at the offscreen 96 dpi
+    double factor;
+    QPoint origin;
+};
+
+void PrintTo(const WindowSizeCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class FomWindowSize : public FomTest, public ::testing::WithParamInterface<WindowSizeCase>
+{
+};
+
+// Every control lies where its twips put it at the factor that fits the
+// window, with its font sized by the same factor; a window of other
+// proportions shows the layout centred.
+TEST_P(FomWindowSize, PlacesEveryControlAndFontFromItsTwipsAtTheFittingFactor)
+{
+    const WindowSizeCase &c = GetParam();
+    ASSERT_TRUE(start());
+    fom->resize(c.window);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fom->size() == c.window; }));
+
+    for (const Layout::Row &row : Layout::rows()) {
+        if (row.kind == Layout::Kind::Timer || row.kind == Layout::Kind::Shape || qstrcmp(row.name, "ImgStt") == 0)
+            continue;
+        const QString name = controlName(row.name, row.index);
+        const auto *control = fom->findChild<QWidget *>(name);
+        ASSERT_NE(control, nullptr) << name.toStdString();
+        QRect expected = twipsRect(row.left, row.top, row.width, row.height, c.factor);
+        if (control->parentWidget() == fom.get())
+            expected.translate(c.origin);
+        EXPECT_EQ(control->geometry(), expected) << name.toStdString();
+        const qreal laidOutPoints = row.fontPoints > 0 ? row.fontPoints : fom->font().pointSizeF();
+        EXPECT_DOUBLE_EQ(control->font().pointSizeF(), laidOutPoints * c.factor) << name.toStdString();
+    }
+    // The title picture covers the laid-out client area, not the window.
+    EXPECT_EQ(ctl<Image>("ImgStt")->geometry(),
+              twipsRect(0, 0, Layout::ClientWidth, Layout::ClientHeight, c.factor).translated(c.origin));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FomWindowSize,
+                         ::testing::Values(WindowSizeCase{"TwiceTheLaidOutSize", {574, 876}, 2.0, {0, 0}},
+                                           WindowSizeCase{"TallerThanItsProportions", {287, 876}, 1.0, {0, 219}}));
+
+// A window manager maximises to the screen's shape: the layout is as large
+// as the screen's height allows, centred on the window's grey.
+TEST_F(FomTest, AMaximisedWindowShowsTheLayoutAsLargeAsFitsCentredOnItsBackColour)
+{
+    ASSERT_TRUE(start());
+    const QSize laidOut = fom->size();
+    fom->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fom->size() != laidOut; }));
+    ASSERT_GT(fom->width() * laidOut.height(), fom->height() * laidOut.width()) << "the screen must be wider than the layout";
+
+    const QRect title = ctl<Image>("ImgStt")->geometry();
+    EXPECT_EQ(title.height(), fom->height());
+    EXPECT_LE(std::abs(title.center().x() - fom->rect().center().x()), 1);
+    EXPECT_EQ(fom->grab().toImage().pixel(0, 0) & RGB_MASK, bgrColor(Layout::WindowColor).rgb() & RGB_MASK);
 }
 
 // ---- presses ----------------------------------------------------------
@@ -562,8 +634,10 @@ TEST_F(FomTest, closingTheWindowStopsEverySoundPlayer)
     startRound(0);
     press(0, {TopR, TopR});
     fom->close();
-    for (int i = 0; i < fom->soundPlayers().count(); ++i)
+    for (int i = 0; i < fom->soundPlayers().count(); ++i) {
         EXPECT_FALSE(fom->soundPlayers()[i].isPlaying()) << i;
+        EXPECT_FALSE(fom->soundPlayers()[i].isOpen()) << i;
+    }
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "gamefiles.h"
 
+#include "wavefile.h"
+
 #include <QFile>
 #include <QImage>
-#include <QtEndian>
 
 #include <cmath>
 
@@ -58,28 +59,10 @@ void GameFiles::writePicture(const QString &name)
 void GameFiles::writeTone(const QString &name, int milliseconds)
 {
     // 8 kHz mono 16-bit: small files, and the length is exact to the sample.
-    const quint32 rate = 8000;
-    const quint32 frames = rate * static_cast<quint32>(milliseconds) / 1000;
-    QByteArray data(static_cast<qsizetype>(frames * 2), '\0');
-    for (quint32 i = 0; i < frames; ++i) {
-        const auto sample = static_cast<qint16>(8000 * std::sin(i * 2 * M_PI * 440 / rate));
-        qToLittleEndian(sample, data.data() + i * 2);
-    }
-    QByteArray header(44, '\0');
-    char *h = header.data();
-    memcpy(h, "RIFF", 4);
-    qToLittleEndian<quint32>(36 + data.size(), h + 4);
-    memcpy(h + 8, "WAVEfmt ", 8);
-    qToLittleEndian<quint32>(16, h + 16);
-    qToLittleEndian<quint16>(1, h + 20); // PCM
-    qToLittleEndian<quint16>(1, h + 22); // mono
-    qToLittleEndian<quint32>(rate, h + 24);
-    qToLittleEndian<quint32>(rate * 2, h + 28);
-    qToLittleEndian<quint16>(2, h + 32);
-    qToLittleEndian<quint16>(16, h + 34);
-    memcpy(h + 36, "data", 4);
-    qToLittleEndian<quint32>(data.size(), h + 40);
-    QFile file(path(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(header + data);
+    const WaveFormat format{8000, 1, 16};
+    const auto frames = static_cast<std::size_t>(format.rate * milliseconds / 1000);
+    const auto tone = [&](int frame, int) {
+        return static_cast<std::int16_t>(8000 * std::sin(frame * 2 * M_PI * 440 / format.rate));
+    };
+    writeFile(path(name).toStdString(), waveBytes(format, frames, tone));
 }

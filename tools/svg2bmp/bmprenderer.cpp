@@ -1,6 +1,7 @@
 #include "bmprenderer.h"
 
 #include <QBuffer>
+#include <QColor>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
@@ -11,18 +12,8 @@ namespace {
 // Large enough for any window, small enough that a typo cannot eat the memory.
 constexpr int MaxSide = 8192;
 
-} // namespace
-
-QByteArray renderToBmp(const QByteArray &svg, QSize size, QString *error)
-{
-    // A BMP has no alpha: start from black, as the game's window would show
-    // through a transparent picture no better. Qt writes every image of more
-    // than 8 bits as 24-bit BMP.
-    return renderSvg(svg, size, QImage::Format_RGB32, Qt::black, "bmp", error);
-}
-
-QByteArray renderSvg(const QByteArray &svg, QSize size, QImage::Format canvasFormat, const QColor &background,
-                     const char *imageFormat, QString *error)
+QByteArray render(const QByteArray &svg, QSize size, QImage::Format canvasFormat, const QColor &background,
+                  const char *imageFormat, QString *error)
 {
     if (size.width() < 1 || size.height() < 1 || size.width() > MaxSide || size.height() > MaxSide) {
         *error = QStringLiteral("a picture must be between 1 and %1 pixels on each side").arg(MaxSide);
@@ -52,3 +43,19 @@ QByteArray renderSvg(const QByteArray &svg, QSize size, QImage::Format canvasFor
     }
     return bytes;
 }
+
+} // namespace
+
+QByteArray renderToBmp(const QByteArray &svg, QSize size, QString *error)
+{
+    // A BMP has no alpha: start from black, as the game's window would show
+    // through a transparent picture no better. Qt writes every image of more
+    // than 8 bits as 24-bit BMP.
+    return render(svg, size, QImage::Format_RGB32, Qt::black, "bmp", error);
+}
+
+QByteArray renderToPng(const QByteArray &svg, QSize size, QString *error)
+{
+    return render(svg, size, QImage::Format_ARGB32_Premultiplied, Qt::transparent, "png", error);
+}
+

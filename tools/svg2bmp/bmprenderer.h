@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QColor>
-#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -14,8 +12,5 @@
 // be drawn.
 QByteArray renderToBmp(const QByteArray &svg, QSize size, QString *error);
 
-// The same for any image format Qt writes: the drawing goes onto a canvas
-// of the given pixel format filled with background first ("png" on a
-// transparent canvas for the icons, say).
-QByteArray renderSvg(const QByteArray &svg, QSize size, QImage::Format canvasFormat, const QColor &background,
-                     const char *imageFormat, QString *error);
+// The same as a PNG on a transparent canvas, for the icons.
+QByteArray renderToPng(const QByteArray &svg, QSize size, QString *error);

@@ -3,9 +3,12 @@
 // always gives the same bytes. Mistakes in the score are reported as
 // "SCORE:LINE: message" and leave no output behind.
 #include "mixer.h"
+#include "score.h"
 #include "scoreparser.h"
 #include "wavefile.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -34,6 +37,12 @@ std::string readScore(const std::filesystem::path &path)
     return text.str();
 }
 
+// Full scale is ±1.0; 16-bit PCM holds ±32767 of it.
+std::int16_t pcm(double sample)
+{
+    return static_cast<std::int16_t>(std::lround(std::clamp(sample, -1.0, 1.0) * 32767.0));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -45,7 +54,9 @@ int main(int argc, char *argv[])
     const std::filesystem::path scorePath = argv[1];
     try {
         const Score score = ScoreParser::parse(readScore(scorePath));
-        writeWave(argv[2], mixScore(score));
+        const std::vector<double> samples = mixScore(score);
+        const WaveFormat mono16{SampleRate, 1, 16};
+        writeFile(argv[2], waveBytes(mono16, samples.size(), [&](int frame, int) { return pcm(samples[frame]); }));
     } catch (const ScoreError &error) {
         std::cerr << scorePath.string() << ':' << error.line() << ": " << error.what() << '\n';
         return 1;

@@ -45,10 +45,4 @@ INSTANTIATE_TEST_SUITE_P(Folders, TrailingSeparator,
                                            SeparatorCase{"OneSlash", "/opt/velmora/", "/opt/velmora/"},
                                            SeparatorCase{"JapaneseNames", "/home/吸血鬼/ゲーム", "/home/吸血鬼/ゲーム/"}));
 
-TEST(EndProgramDeathTest, endsAtOnceWithTheGivenStatus)
-{
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(endProgram(3), ::testing::ExitedWithCode(3), "");
-}
-
 } // namespace

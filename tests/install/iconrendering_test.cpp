@@ -1,4 +1,5 @@
-// svgicon run as the build runs it, on pictures made up in a scratch folder.
+// The icon files of svg2bmp, run as the build runs it on pictures made up in
+// a scratch folder.
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -20,7 +21,7 @@ const QByteArray Icon = R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="
   <use xlink:href="parts.svg#dot"/>
 </svg>)";
 
-class Svgicon : public testing::Test
+class IconRendering : public testing::Test
 {
 protected:
     void SetUp() override
@@ -42,7 +43,7 @@ protected:
     int run(const QStringList &arguments, QString *errors = nullptr)
     {
         QProcess tool;
-        tool.start(QStringLiteral(VELMORA_SVGICON), arguments);
+        tool.start(QStringLiteral(VELMORA_SVG2BMP), arguments);
         EXPECT_TRUE(tool.waitForFinished(30000));
         if (errors)
             *errors = QString::fromLocal8Bit(tool.readAllStandardError());
@@ -56,14 +57,14 @@ protected:
     QString m_icon = m_assets.filePath(QStringLiteral("icon.svg"));
 };
 
-class SvgiconSize : public Svgicon, public testing::WithParamInterface<int>
+class IconSize : public IconRendering, public testing::WithParamInterface<int>
 {
 };
 
-TEST_P(SvgiconSize, rendersASquarePngOfTheAskedSizeOnTransparency)
+TEST_P(IconSize, RendersASquarePngOfTheAskedSizeOnTransparency)
 {
     const int side = GetParam();
-    ASSERT_EQ(run({m_assets.path(), m_icon, out(QStringLiteral("icon.png")), QString::number(side)}), 0);
+    ASSERT_EQ(run({m_assets.path(), m_icon, out(QStringLiteral("icon.png")), QStringLiteral("%1x%1").arg(side)}), 0);
 
     const QImage png(out(QStringLiteral("icon.png")), "png");
     ASSERT_EQ(png.size(), QSize(side, side));
@@ -73,15 +74,18 @@ TEST_P(SvgiconSize, rendersASquarePngOfTheAskedSizeOnTransparency)
     EXPECT_EQ(qRed(middle), 0xc0);
 }
 
-INSTANTIATE_TEST_SUITE_P(, SvgiconSize, testing::Values(16, 48, 256));
+INSTANTIATE_TEST_SUITE_P(, IconSize, testing::Values(16, 48, 256));
 
-TEST_F(Svgicon, writesAScalableIconThatBorrowsNothing)
+TEST_F(IconRendering, WritesTheSameScalableIconOnEveryRunAndItBorrowsNothing)
 {
     ASSERT_EQ(run({m_assets.path(), m_icon, out(QStringLiteral("icon.svg"))}), 0);
+    ASSERT_EQ(run({m_assets.path(), m_icon, out(QStringLiteral("again.svg"))}), 0);
 
     QFile svg(out(QStringLiteral("icon.svg")));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QFile again(out(QStringLiteral("again.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly) && again.open(QIODevice::ReadOnly));
     const QByteArray written = svg.readAll();
+    EXPECT_EQ(written, again.readAll());
     EXPECT_FALSE(written.contains("parts.svg"));
     EXPECT_TRUE(written.contains("id=\"dot\""));
 }
@@ -98,40 +102,39 @@ void PrintTo(const Refusal &refusal, std::ostream *os)
     *os << refusal.what;
 }
 
-class SvgiconRefusal : public Svgicon, public testing::WithParamInterface<Refusal>
+class IconRefusal : public IconRendering, public testing::WithParamInterface<Refusal>
 {
 };
 
 // Every refusal says why and leaves what was there before untouched.
-TEST_P(SvgiconRefusal, refusesAndKeepsTheOldOutput)
+TEST_P(IconRefusal, RefusesAndKeepsTheOldOutput)
 {
     const QString output = out(QString::fromLatin1(GetParam().output));
     write(output, "old");
 
     QString errors;
     EXPECT_EQ(run(QStringList{m_assets.path(), m_icon, output} + GetParam().rest, &errors), 1);
-    EXPECT_TRUE(errors.startsWith(QLatin1String("svgicon: "))) << errors.toStdString();
+    EXPECT_TRUE(errors.startsWith(QLatin1String("svg2bmp: "))) << errors.toStdString();
     QFile kept(output);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("old"));
 }
 
-INSTANTIATE_TEST_SUITE_P(, SvgiconRefusal,
-    testing::Values(Refusal{"a size of zero", "icon.png", {QStringLiteral("0")}},
-                    Refusal{"a negative size", "icon.png", {QStringLiteral("-48")}},
+INSTANTIATE_TEST_SUITE_P(, IconRefusal,
+    testing::Values(Refusal{"a size of zero", "icon.png", {QStringLiteral("0x0")}},
                     Refusal{"a size with a unit", "icon.png", {QStringLiteral("48px")}},
-                    Refusal{"a size beyond any theme", "icon.png", {QStringLiteral("100000")}},
+                    Refusal{"a size beyond any screen", "icon.png", {QStringLiteral("99999x99999")}},
                     Refusal{"a PNG without a size", "icon.png", {}},
-                    Refusal{"an SVG with a size", "icon.svg", {QStringLiteral("48")}},
-                    Refusal{"an output of another kind", "icon.bmp", {QStringLiteral("48")}}));
+                    Refusal{"an SVG with a size", "icon.svg", {QStringLiteral("48x48")}},
+                    Refusal{"an output of another kind", "icon.jpg", {QStringLiteral("48x48")}}));
 
-TEST_F(Svgicon, refusesAPictureBorrowingFromOutsideTheAssetsFolder)
+TEST_F(IconRendering, RefusesAPictureBorrowingFromOutsideTheAssetsFolder)
 {
     write(m_scratch.filePath(QStringLiteral("secret.svg")), Parts);
     write(m_icon, QByteArray(Icon).replace("parts.svg", "../secret.svg"));
 
     QString errors;
-    EXPECT_EQ(run({m_assets.path(), m_icon, out(QStringLiteral("icon.png")), QStringLiteral("48")}, &errors), 1);
+    EXPECT_EQ(run({m_assets.path(), m_icon, out(QStringLiteral("icon.png")), QStringLiteral("48x48")}, &errors), 1);
     EXPECT_TRUE(errors.contains(QLatin1String("outside"))) << errors.toStdString();
     EXPECT_FALSE(QFile::exists(out(QStringLiteral("icon.png"))));
 }

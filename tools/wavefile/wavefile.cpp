@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: MIT
 #include "wavefile.h"
 
-#include <cstdlib>
+#include <climits>
 #include <fstream>
 #include <stdexcept>
 
 namespace {
 
+// RIFF numbers are little-endian whatever the machine.
 void put(std::vector<std::uint8_t> &bytes, std::uint32_t value, int size)
 {
     for (int i = 0; i < size; ++i)
@@ -20,11 +22,15 @@ void put(std::vector<std::uint8_t> &bytes, const char *tag)
 
 } // namespace
 
-std::vector<std::uint8_t> waveBytes(const WaveFormat &format, int frames, const SampleFunction &sample)
+std::vector<std::uint8_t> waveBytes(const WaveFormat &format, std::size_t frames, const SampleFunction &sample)
 {
-    const std::uint32_t blockAlign = static_cast<std::uint32_t>(format.channels * format.bits / 8);
-    const std::uint32_t dataBytes = blockAlign * static_cast<std::uint32_t>(frames);
+    const auto blockAlign = static_cast<std::uint32_t>(format.channels * format.bits / 8);
+    // The RIFF size counts the data and 36 bytes of header in 32 bits.
+    if (frames > INT_MAX || frames * blockAlign > UINT32_MAX - 36)
+        throw std::runtime_error("too long for a wave file");
+    const auto dataBytes = static_cast<std::uint32_t>(frames * blockAlign);
     std::vector<std::uint8_t> bytes;
+    bytes.reserve(44 + dataBytes);
     put(bytes, "RIFF");
     put(bytes, 36 + dataBytes, 4);
     put(bytes, "WAVE");
@@ -38,7 +44,7 @@ std::vector<std::uint8_t> waveBytes(const WaveFormat &format, int frames, const 
     put(bytes, static_cast<std::uint32_t>(format.bits), 2);
     put(bytes, "data");
     put(bytes, dataBytes, 4);
-    for (int frame = 0; frame < frames; ++frame) {
+    for (int frame = 0; frame < static_cast<int>(frames); ++frame) {
         for (int channel = 0; channel < format.channels; ++channel) {
             const auto value = static_cast<std::uint16_t>(sample(frame, channel));
             if (format.bits == 8)
@@ -52,27 +58,18 @@ std::vector<std::uint8_t> waveBytes(const WaveFormat &format, int frames, const 
 
 void writeFile(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes)
 {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
+    std::filesystem::path partial = path;
+    partial += ".part";
+    {
+        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (!file.flush())
+            throw std::runtime_error("cannot write " + partial.string());
+    }
+    std::error_code error;
+    std::filesystem::rename(partial, path, error);
+    if (error) {
+        std::filesystem::remove(partial, error);
         throw std::runtime_error("cannot write " + path.string());
-}
-
-TemporaryDirectory::TemporaryDirectory()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "velmora-media-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a temporary directory");
-    m_path = pattern;
-}
-
-TemporaryDirectory::~TemporaryDirectory()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
-
-std::filesystem::path TemporaryDirectory::file(const std::string &name) const
-{
-    return m_path / name;
+    }
 }
