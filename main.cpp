@@ -2,22 +2,35 @@
 #include "application.h"
 #include "applicationicon.h"
 #include "audiodevice.h"
+#include "desktopsession.h"
 #include "fom.h"
+#include "fontcheck.h"
 #include "qtmessagebox.h"
 #include "random.h"
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char **argv)
 {
+    if (!DesktopSession::hasDisplay()) {
+        std::fprintf(stderr, "%s\n", DesktopSession::noDisplayMessage().toLocal8Bit().constData());
+        return EXIT_FAILURE;
+    }
+    DesktopSession::keepToTheSessionBusThereIs();
+    DesktopSession::guardPlatformStart(true);
     QApplication app(argc, argv);
+    DesktopSession::guardPlatformStart(false);
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QApplication::setWindowIcon(applicationIcon());
     // Ties the window to its desktop entry, where Wayland looks up the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
+
+    if (const QString warning = missingFontWarning(); !warning.isEmpty())
+        std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
 
     SeededRandom random = SeededRandom::fromClock();
     AudioDevice audio;

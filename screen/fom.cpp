@@ -15,6 +15,7 @@
 #include "optionbutton.h"
 #include "optiongroup.h"
 #include "picturebox.h"
+#include "picturewords.h"
 #include "pictureloader.h"
 #include "shape.h"
 #include "twips.h"
@@ -85,6 +86,7 @@ bool Fom::Form_Load()
             ++k;
         }
     }
+    describePictures(E, E2);
     setFullMarks(m_state);
     BldPic->setScale(0, 0, m_state.GaugeMax[Vampirism], 1);
     Pic->setScale(0, 0, m_state.GaugeMax[Danger], 1);
@@ -136,7 +138,7 @@ void Fom::ImgStt_Click()
 {
     ImgStt->setVisible(false);
     Tim->setInterval(startRound(m_state, m_random));
-    Img->setPicture(E[m_state.Mood]->picture());
+    Img->setPicture(*E[m_state.Mood]);
     Img->setVisible(true);
     NanPic->setVisible(false);
     for (Label *label : Label1)
@@ -166,7 +168,7 @@ void Fom::Opt_Click(int Index)
 void Fom::Com_MouseDown(int Index)
 {
     MMC.RestartSound(Index + 1);
-    Img->setPicture(E2[m_state.Mood * ActionCount + Index]->picture());
+    Img->setPicture(*E2[m_state.Mood * ActionCount + Index]);
     applyAction(m_state, static_cast<Action>(Index), m_random);
     DrawBars();
     if (const auto kind = endCheck(m_state, Opt[0]->value()))
@@ -179,13 +181,13 @@ void Fom::Com_MouseUp(int)
     // button was held, ended the round: the ending's last picture stays.
     if (m_state.phase != Phase::Playing)
         return;
-    Img->setPicture(E[m_state.Mood]->picture());
+    Img->setPicture(*E[m_state.Mood]);
 }
 
 void Fom::Tim_Timer()
 {
     Tim->setInterval(changeMood(m_state, m_random));
-    Img->setPicture(E[m_state.Mood]->picture());
+    Img->setPicture(*E[m_state.Mood]);
 }
 
 void Fom::BldTim_Timer()

@@ -14,8 +14,8 @@ packages=(
     desktop-file-utils appstream dpkg-dev file
     libx11-dev
     pulseaudio pulseaudio-utils clang-14 libclang-rt-14-dev
-    fonts-dejavu-core fonts-dejavu-extra
-    debhelper lintian
+    fonts-dejavu-core dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+    fonts-dejavu-extra debhelper lintian
 )
 
 missing=()

@@ -61,6 +61,13 @@ void CommandButton::mouseReleaseEvent(QMouseEvent *event)
     emit MouseUp(m_index);
 }
 
+void CommandButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Players hammer the buttons: the second press of a quick pair is a
+    // press like any other.
+    mousePressEvent(event);
+}
+
 void CommandButton::mouseMoveEvent(QMouseEvent *event)
 {
     // The base class would release the look when the pointer leaves the

@@ -3,12 +3,13 @@
 #include <QPushButton>
 
 // A command button of a control array: it raises MouseDown when any mouse
-// button goes down on it and MouseUp when that button is released, both with
-// the index the button was created with, whatever the modifier keys. Nothing
-// else: it takes no focus, ignores the keyboard and never emits clicked().
-// While a mouse button is held it looks pressed. A button hidden while held
-// forgets the press, so a round that ended during a press gets no late
-// MouseUp. The back colour fills the whole face in any widget style.
+// button goes down on it (each press of a quick double press too) and MouseUp
+// when that button is released, both with the index the button was created
+// with, whatever the modifier keys. Nothing else: it takes no focus, ignores
+// the keyboard and never emits clicked(). While a mouse button is held it
+// looks pressed. A button hidden while held forgets the press, so a round
+// that ended during a press gets no late MouseUp. The back colour fills the
+// whole face in any widget style.
 class CommandButton : public QPushButton
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;

@@ -1,5 +1,7 @@
 #include "image.h"
 
+#include "accessiblecontrols.h"
+
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
@@ -7,12 +9,25 @@
 Image::Image(QWidget *parent)
     : QWidget(parent)
 {
+    installAccessibleControls();
 }
 
 void Image::setPicture(const QPixmap &picture)
 {
+    // Words for the old picture would now be untrue.
+    showPicture(picture, QString());
+}
+
+void Image::setPicture(const Image &store)
+{
+    showPicture(store.picture(), store.accessibleDescription());
+}
+
+void Image::showPicture(const QPixmap &picture, const QString &description)
+{
     m_picture = picture;
     m_scaled = QPixmap();
+    setAccessibleDescription(description);
     update();
 }
 
@@ -81,6 +96,15 @@ void Image::mouseReleaseEvent(QMouseEvent *event)
     // elsewhere is no click.
     if (rect().contains(event->position().toPoint()))
         emit Click();
+}
+
+void Image::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The first click has already acted, and it may have swapped the title
+    // and the main picture under the pointer: the second press must not
+    // act again on whichever picture now shows.
+    m_leftPressed = false;
+    event->accept();
 }
 
 void Image::hideEvent(QHideEvent *)

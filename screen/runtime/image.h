@@ -10,6 +10,11 @@
 // hides it; a hidden image takes no click. With stretch on, the picture fills
 // the whole control, smoothly scaled from its full resolution for the device
 // it is drawn on; without, it is drawn at its own size in the top left corner.
+// Assistive technology sees it as a picture and reads its accessible
+// description, which a picture from the loader clears and a picture taken
+// from another image brings along.
+// A double-click is one Click: its second press belongs to the double-click,
+// whichever image is under the pointer by then.
 class Image : public QWidget
 {
     Q_OBJECT
@@ -18,6 +23,8 @@ public:
     explicit Image(QWidget *parent = nullptr);
 
     void setPicture(const QPixmap &picture);
+    // The picture held by another image, with the words that describe it.
+    void setPicture(const Image &store);
     QPixmap picture() const { return m_picture; }
 
     void setStretch(bool stretch);
@@ -32,9 +39,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void showPicture(const QPixmap &picture, const QString &description);
     const QPixmap &scaledFor(QSize deviceSize, qreal ratio);
 
     QPixmap m_picture;

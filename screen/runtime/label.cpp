@@ -10,6 +10,13 @@ Label::Label(QWidget *parent)
     setAutoFillBackground(false);
 }
 
+void Label::setCaption(const QString &caption)
+{
+    if (accessibleName() == text())
+        setAccessibleName(caption);
+    setText(caption);
+}
+
 void Label::setForeColor(const QColor &color)
 {
     QPalette pal = palette();

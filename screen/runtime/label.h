@@ -6,7 +6,9 @@
 // sets its caption, colours, alignment and font once from the layout and
 // changes the caption during play. Like the labels the game was laid out
 // with, its text starts at the top left and wraps at the label's width, and
-// its background is transparent until a back colour is given.
+// its background is transparent until a back colour is given. An accessible
+// name that was the caption follows it, so a screen reader reads what the
+// screen shows.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -14,7 +16,7 @@ class Label : public QLabel
 public:
     explicit Label(QWidget *parent = nullptr);
 
-    void setCaption(const QString &caption) { setText(caption); }
+    void setCaption(const QString &caption);
     QString caption() const { return text(); }
 
     void setForeColor(const QColor &color);

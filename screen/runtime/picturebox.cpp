@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include "accessiblecontrols.h"
 #include "shape.h"
 #include "twips.h"
 
@@ -11,6 +12,7 @@
 PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
 {
+    installAccessibleControls();
 }
 
 void PictureBox::setBackColor(const QColor &color)

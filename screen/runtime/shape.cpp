@@ -1,5 +1,6 @@
 #include "shape.h"
 
+#include "accessiblecontrols.h"
 #include "picturebox.h"
 #include "twips.h"
 
@@ -31,6 +32,7 @@ void Shape::Move(double left, double top, double width, double height)
         return;
     m_scaled = QRectF(left, top, width, height);
     place();
+    gaugeMoved(*this);
 }
 
 void Shape::place()

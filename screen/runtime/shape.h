@@ -20,6 +20,7 @@ public:
     QColor fillColor() const { return m_fill; }
 
     void Move(double left, double top, double width, double height);
+    QRectF scaled() const { return m_scaled; }
 
     void place();
 

@@ -15,6 +15,7 @@
 #include "shape.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 #include <cstdlib>
 #include <memory>
 #include <ostream>
+#include <tuple>
 
 namespace {
 
@@ -99,6 +101,14 @@ public:
     {
         press(index, draws);
         QTest::mouseRelease(com(index), Qt::LeftButton);
+    }
+
+    // A real double-click, through the window as the windowing system delivers
+    // it: press, release, then a second press that Qt makes a double-click.
+    void doubleClick(QWidget *target)
+    {
+        const QPoint at = target->mapTo(fom.get(), target->rect().center());
+        QTest::mouseDClick(fom->windowHandle(), Qt::LeftButton, {}, at);
     }
 
 protected:
@@ -216,6 +226,55 @@ TEST_F(FomTest, everyControlAPlayerActsOnHasAJapaneseAccessibleName)
         EXPECT_TRUE(japanese) << name << ": " << accessible.toStdString();
     }
     EXPECT_EQ(ctl<QWidget>("Com(1)")->accessibleName(), "愛の言葉");
+}
+
+QAccessibleInterface *accessible(QWidget *widget)
+{
+    QAccessibleInterface *found = QAccessible::queryAccessibleInterface(widget);
+    EXPECT_NE(found, nullptr) << widget->objectName().toStdString();
+    return found;
+}
+
+// A screen reader must read what the screen shows: her mood and, while a
+// button is held, her reaction, changing with the picture.
+TEST_F(FomTest, ThePicturesDescriptionSaysHerMoodAndHerReactionAsTheyChange)
+{
+    ASSERT_TRUE(start());
+    startRound(0);
+    QAccessibleInterface *picture = accessible(img());
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    const QString dreamy = picture->text(QAccessible::Description);
+    tickMood(1);
+    const QString warm = picture->text(QAccessible::Description);
+    EXPECT_NE(warm, dreamy);
+
+    press(1, {0.0f, 0.0f});
+    const QString touched = picture->text(QAccessible::Description);
+    EXPECT_TRUE(touched.startsWith(warm)) << touched.toStdString();
+    EXPECT_NE(touched, warm);
+    QTest::mouseRelease(com(1), Qt::LeftButton);
+    EXPECT_EQ(picture->text(QAccessible::Description), warm);
+}
+
+TEST_F(FomTest, TheDayAndTheBarsReadAsTheScreenShowsThem)
+{
+    ASSERT_TRUE(start());
+    startRound(2);
+    emit ctl<IntervalTimer>("DayTim")->Timer();
+    EXPECT_EQ(accessible(ctl<QWidget>("DayLbl"))->text(QAccessible::Name), "1");
+
+    click(0, {TopR, TopR, TopR}); // vampirism +2, danger +29
+    for (const auto &[box, caption, value] : {std::tuple{"BldPic", "Label1(0)", 2}, {"Pic", "Label1(1)", 29}}) {
+        QAccessibleInterface *bar = accessible(ctl<QWidget>(box));
+        EXPECT_EQ(bar->text(QAccessible::Name), ctl<Label>(caption)->caption()) << box;
+        ASSERT_NE(bar->valueInterface(), nullptr) << box;
+        EXPECT_EQ(bar->valueInterface()->currentValue().toInt(), value) << box;
+    }
+    // Past its full mark the bar fills its box, and says no more than that.
+    for (int i = 0; i < 3; ++i)
+        click(0, {TopR, TopR, TopR});
+    EXPECT_GT(gauge(Danger), 100);
+    EXPECT_EQ(accessible(ctl<QWidget>("Pic"))->valueInterface()->currentValue().toInt(), 100);
 }
 
 TEST_F(FomTest, showingTheWindowAgainDoesNotResetTheRound)
@@ -549,6 +608,32 @@ TEST_F(FomTest, afterAnEndingTheTitleHidesTheEndingTitleAndTheNextEndingReplaces
     EXPECT_EQ(ctl<Label>("DayLbl")->caption(), "0");
     bitesToTheFullMark(*this, TopR);
     EXPECT_EQ(ctl<Label>("TtlLbl")->caption(), "<<吸血鬼狩りの夜>>");
+}
+
+// The first click swaps the title and the main picture under the pointer;
+// the second press of the double-click must not act on the other one.
+TEST_F(FomTest, ADoubleClickOnEitherPictureCountsAsOneClick)
+{
+    ASSERT_TRUE(start());
+    random.push({0.0f, moodDraw(2)});
+    doubleClick(ctl<Image>("ImgStt"));
+    expectScreen(*fom, Screen::Playing);
+
+    for (int i = 0; i < 4; ++i)
+        click(0, {TopR, TopR, TopR});
+    expectScreen(*fom, Screen::Ended);
+    doubleClick(img());
+    expectScreen(*fom, Screen::Title);
+}
+
+TEST_F(FomTest, AQuickDoublePressOnAnActionButtonCountsAsTwoPresses)
+{
+    ASSERT_TRUE(start());
+    startRound(0);
+    random.push({TopR, 0.0f, TopR, 0.0f});
+    doubleClick(com(0));
+    EXPECT_EQ(gauge(Vampirism), 18);
+    EXPECT_EQ(shown(), picture("0.bmp"));
 }
 
 // ---- level --------------------------------------------------------------

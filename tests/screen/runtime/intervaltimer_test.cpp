@@ -5,21 +5,38 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
 
 // Short intervals keep the suite fast; the checks are about order and
 // lower bounds, which a busy machine can only make later, never earlier.
+// Where a tick must not come too late, it races a reference timer on the
+// same event loop: overdue timers fire in the order of their deadlines, so a
+// busy machine delays both alike and the order still tells.
 constexpr int Interval = 60;
 constexpr int Patience = 2000;
 
 class IntervalTimerTest : public ::testing::Test
 {
 protected:
+    // Arms a precise one-shot timer; what came before it is in order().
+    void armReference(int milliseconds)
+    {
+        reference.setSingleShot(true);
+        reference.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&reference, &QTimer::timeout, [this] { events.push_back('R'); });
+        reference.start(milliseconds);
+    }
+    std::string order() const { return events; }
+
     IntervalTimer timer;
     QSignalSpy ticks{&timer, &IntervalTimer::Timer};
     QElapsedTimer clock;
+    QTimer reference;
+    std::string events;
+    QMetaObject::Connection tickLog = QObject::connect(&timer, &IntervalTimer::Timer, [this] { events.push_back('T'); });
 };
 
 TEST_F(IntervalTimerTest, firstTickComesAFullIntervalAfterEnabling)
@@ -53,10 +70,15 @@ TEST_F(IntervalTimerTest, enablingARunningTimerDoesNotRestartIt)
 {
     timer.setInterval(Interval);
     timer.setEnabled(true);
-    clock.start();
-    QTimer::singleShot(Interval / 2, &timer, [this] { timer.setEnabled(true); });
-    ASSERT_TRUE(ticks.wait(Patience));
-    EXPECT_LT(clock.elapsed(), Interval / 2 + Interval - 1);
+    // A restarted timer would tick a full interval after the second enabling,
+    // behind the reference armed at that moment for three quarters of one.
+    QTimer::singleShot(Interval / 2, &timer, [this] {
+        timer.setEnabled(true);
+        armReference(Interval * 3 / 4);
+    });
+    QSignalSpy referenceFired(&reference, &QTimer::timeout);
+    ASSERT_TRUE(referenceFired.wait(Patience));
+    EXPECT_EQ(order().substr(0, 2), "TR");
 }
 
 TEST_F(IntervalTimerTest, disablingStopsItAndReenablingWaitsAFullInterval)
@@ -85,12 +107,15 @@ TEST_F(IntervalTimerTest, ticksKeepToTheirScheduleWithoutDrift)
     timer.setInterval(Period);
     clock.start();
     timer.setEnabled(true);
-    while (ticks.count() < Count)
-        ASSERT_TRUE(ticks.wait(Patience));
+    // Drift of half a period over the count would put the last tick behind it.
+    armReference(Count * Period + Period / 2);
+    QSignalSpy referenceFired(&reference, &QTimer::timeout);
+    ASSERT_TRUE(referenceFired.wait(Count * Period + Patience));
     timer.setEnabled(false);
+    ASSERT_GE(times.size(), std::size_t{Count});
     for (int n = 1; n <= Count; ++n)
         EXPECT_GE(times[n - 1], n * Period - 1) << "tick " << n << " came early";
-    EXPECT_LT(times.back(), Count * Period + Period / 2);
+    EXPECT_EQ(order().substr(0, Count + 1), std::string(Count, 'T') + 'R');
 }
 
 } // namespace

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "fontcheck.h"
+
+#include "endings.h"
+#include "layout.h"
+#include "twips.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QStringList>
+
+#include <algorithm>
+#include <set>
+#include <string_view>
+
+namespace {
+
+void addCharacters(std::set<char32_t> &characters, std::string_view utf8)
+{
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    for (char32_t c : text.toUcs4()) {
+        if (c > U' ')
+            characters.insert(c);
+    }
+}
+
+std::set<char32_t> gameCharacters()
+{
+    std::set<char32_t> characters;
+    for (const Layout::Row &row : Layout::rows())
+        addCharacters(characters, row.caption);
+    for (const Ending &ending : allEndings()) {
+        addCharacters(characters, ending.title);
+        for (std::string_view box : ending.boxes)
+            addCharacters(characters, box);
+    }
+    return characters;
+}
+
+} // namespace
+
+QString missingFontWarning()
+{
+    // Qt draws a character the game's face lacks from a font fontconfig
+    // offers for the script, so those count as well as the face itself.
+    QList<QFontMetrics> fonts{QFontMetrics(gothicFont(9))};
+    for (const QString &family : QFontDatabase::families(QFontDatabase::Japanese))
+        fonts.append(QFontMetrics(QFont(family)));
+
+    QStringList missing;
+    qsizetype count = 0;
+    const std::set<char32_t> characters = gameCharacters();
+    for (char32_t c : characters) {
+        const bool drawable = std::any_of(fonts.cbegin(), fonts.cend(),
+                                          [c](const QFontMetrics &font) { return font.inFontUcs4(c); });
+        if (drawable)
+            continue;
+        ++count;
+        if (missing.size() < 5)
+            missing.append(QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper());
+    }
+    if (count == 0)
+        return {};
+    // In English: a terminal without a Japanese font could not show more.
+    return QStringLiteral("velmora: no installed font can draw %1 of the %2 characters of the game's "
+                          "Japanese texts (%3%4), so they will show as empty boxes; install the Debian "
+                          "package fonts-ipafont-gothic (IPA P Gothic)")
+            .arg(count)
+            .arg(static_cast<qsizetype>(characters.size()))
+            .arg(missing.join(QLatin1Char(' ')), count > missing.size() ? QStringLiteral(" ...") : QString());
+}
