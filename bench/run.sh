@@ -3,6 +3,7 @@
 # its own, and prints the figures and their ratios. It builds nothing: build
 # the game, its assets and the benchmarks first, for example
 #
+#     cmake -S . -B build -G Ninja -DVELMORA_BUILD_BENCH=ON
 #     cmake --build build --target velmora velmora_assets startup startup_floor \
 #         startup_game idle_cpu press audio_latency
 #     bench/run.sh build

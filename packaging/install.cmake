@@ -2,23 +2,14 @@
 # executable in a private folder, its pictures and sounds as shared data with
 # a link to each beside the executable, and a link to the executable in the
 # games folder. The game finds its files through the real location of its
-# executable, so it plays whichever link starts it.
-#
-# VELMORA_FLAT_INSTALL puts the executable and its files in one folder, as in
-# the build tree, for a tarball that may be unpacked anywhere.
-option(VELMORA_FLAT_INSTALL "Install the executable and its files into one relocatable folder" OFF)
+# executable, so it plays whichever link starts it. The build folder itself is
+# the other layout: the executable with its files beside it, to play in place.
 
 # The 23 files the build puts beside the executable, as the asset folders
 # name them.
 get_property(velmora_picture_files DIRECTORY ${PROJECT_SOURCE_DIR}/assets/pictures PROPERTY velmora_picture_outputs)
 get_directory_property(velmora_sound_files DIRECTORY ${PROJECT_SOURCE_DIR}/assets/sounds DEFINITION velmora_sound_files)
 set(velmora_asset_files ${velmora_picture_files} ${velmora_sound_files})
-
-if(VELMORA_FLAT_INSTALL)
-    install(TARGETS velmora RUNTIME DESTINATION .)
-    install(FILES ${velmora_asset_files} DESTINATION .)
-    return()
-endif()
 
 set(VELMORA_INSTALL_GAMEDIR lib/games/velmora)
 set(VELMORA_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/games/velmora)
@@ -63,6 +54,8 @@ install(CODE [[
     file(INSTALL "${desktopEntry}" DESTINATION "${CMAKE_INSTALL_PREFIX}/${applicationsDir}")
 ]])
 install(FILES ${VELMORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+configure_file(velmora.6.in velmora.6 @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/velmora.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 # The window's own icon, under the application's id in the icon theme.
 get_directory_property(icon_sizes DIRECTORY ${PROJECT_SOURCE_DIR}/screen/icon DEFINITION VELMORA_ICON_SIZES)

@@ -45,7 +45,7 @@ const Row Rows[] = {
      .backColor = 0x00404040, .foreColor = 0x00FFFFFF, .fontPoints = 18, .centred = true},
     {.name = "E2", .index = 0, .kind = Image, .left = 0, .top = 2160, .width = 615, .height = 855, .visible = false},
     {.name = "Label1", .index = 2, .kind = Label, .left = 1320, .top = 6120, .width = 3000, .height = 420,
-     .caption = "　画面をクリックするとスタートに戻るよ　｛Velmora…｝Ver.1.0.0", .foreColor = 0x00000000},
+     .caption = "　画面をクリックするとスタートに戻るよ　｛Velmora…｝Ver." VELMORA_VERSION, .foreColor = 0x00000000},
     {.name = "Label1", .index = 1, .kind = Label, .left = 120, .top = 5280, .width = 2175, .height = 255, .caption = "危険度",
      .foreColor = 0x00FFFFFF},
     {.name = "Label1", .index = 0, .kind = Label, .left = 120, .top = 4560, .width = 2175, .height = 255, .caption = "吸血鬼度",

@@ -15,6 +15,7 @@ packages=(
     libx11-dev
     pulseaudio pulseaudio-utils clang-14 libclang-rt-14-dev
     fonts-dejavu-core dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+    fonts-dejavu-extra debhelper lintian
 )
 
 missing=()

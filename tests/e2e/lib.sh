@@ -18,8 +18,10 @@ E2E_SHOT="$E2E_WORK/window.png"
 
 # Window-local places in pixels (twips / 15) where the layout promises a
 # colour: the left end of each action button's face, clear of its caption;
-# the black difficulty panel below its options; the main picture.
+# the black difficulty panel below its options; the red face of the first
+# option, right of its caption; the main picture.
 readonly E2E_PANEL_SPOT="140,428"
+readonly E2E_OPTION_SPOT="90,400"
 readonly E2E_COM_SPOTS=("20,284" "104,284" "192,284")
 readonly E2E_COM_FACES=("FF0000" "FF8080" "FFC0C0")
 readonly E2E_IMG_CENTRE="140 140"
@@ -161,9 +163,12 @@ e2e_pixel() {
     convert "$E2E_SHOT" -format "%[hex:p{$(e2e_zoomed "$1")}]" info: | cut -c 1-6
 }
 
+# A window mapped but not yet painted is black all over: the red option
+# tells it from the title.
 e2e_shows_title() {
     e2e_snapshot || return 1
-    [[ $(e2e_pixel "$E2E_PANEL_SPOT") == 000000 && $(e2e_pixel "${E2E_COM_SPOTS[0]}") != "${E2E_COM_FACES[0]}" ]]
+    [[ $(e2e_pixel "$E2E_PANEL_SPOT") == 000000 && $(e2e_pixel "$E2E_OPTION_SPOT") == FF0000 &&
+        $(e2e_pixel "${E2E_COM_SPOTS[0]}") != "${E2E_COM_FACES[0]}" ]]
 }
 
 e2e_shows_round() {
