@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Velmora: a vampire courts a maiden in one small window.
 #include "application.h"
 #include "applicationicon.h"

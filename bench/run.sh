@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every benchmark of the game beside its baseline, in one X server of
 # its own, and prints the figures and their ratios. It builds nothing: build
 # the game, its assets and the benchmarks first, for example

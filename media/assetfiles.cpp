@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assetfiles.h"
 
 std::string moodPictureName(int mood)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "audiodevice.h"
 
 #include <SDL.h>

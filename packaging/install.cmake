@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The install layout. By default it is Debian's layout for games: the real
 # executable in a private folder, its pictures and sounds as shared data with
 # a link to each beside the executable, and a link to the executable in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "actions.h"
 
 #include "random.h"

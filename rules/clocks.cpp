@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clocks.h"
 
 #include "gamestate.h"

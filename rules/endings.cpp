@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "endings.h"
 
 #include "gamestate.h"

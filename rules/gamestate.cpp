@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gamestate.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "levels.h"
 
 #include "gamestate.h"

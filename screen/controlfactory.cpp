@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controlfactory.h"
 
 #include "commandbutton.h"

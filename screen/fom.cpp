@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fom.h"
 
 #include "aspecthint.h"

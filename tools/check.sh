@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, then builds and runs the whole test suite twice,
 # with warnings as errors: a plain build with GCC and the benchmarks, and one
 # under AddressSanitizer and UndefinedBehaviorSanitizer, with clang when it is

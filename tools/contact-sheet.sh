@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes a contact sheet of the game's built pictures, each at the size it
 # is shown on screen and labelled with its file name, for the README.
 #   tools/contact-sheet.sh <build-dir> <out.png>

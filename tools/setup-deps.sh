@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs every Debian 12 package that building, playing, testing and
 # packaging Velmora needs. Quiet and quick when everything is already there.
 set -euo pipefail

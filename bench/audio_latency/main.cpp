@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Latency of a sound player: from the moment "prev" + "play" is sent to the
 // moment its first non-silent sample is handed to the output, measured on
 // SDL's disk driver, which takes one buffer of the game's size at the pace of

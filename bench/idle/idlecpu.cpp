@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measures the CPU a running process takes while it is left alone: its user
 // and system time from /proc/<pid>/stat at the start and the end of the
 // given number of seconds, as a percentage of one core.

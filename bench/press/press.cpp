@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How soon a press on an action button shows: from a mouse press delivered
 // to the button to the end of the repaint that puts the reaction on screen.
 // The game's window is built as the executable builds it and each press

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor of the stack: a Qt Widgets application that shows one empty
 // window of the game's size. It prints how long after its launch its first
 // frame was drawn and quits; with --stay it stays open instead (the idle

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's start-up as the executable does it, the window filled from a
 // given folder of pictures and sounds: it prints how long after its launch
 // the first frame of the title screen was drawn, then quits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the floor window and the game's window in turn, several times each,
 // and compares their start-up: from the launch (taken in the forked child
 // just before exec) to the end of the first drawn frame, which each process

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "intervaltimer.h"
 
 IntervalTimer::IntervalTimer(QObject *parent)

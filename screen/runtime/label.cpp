@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "label.h"
 
 Label::Label(QWidget *parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "optionbutton.h"
 
 #include <QStyle>

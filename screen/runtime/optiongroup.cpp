@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "optiongroup.h"
 
 #include "optionbutton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pictureloader.h"
 
 #include <QBuffer>

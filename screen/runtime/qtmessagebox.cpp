@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "qtmessagebox.h"
 
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shape.h"
 
 #include "accessiblecontrols.h"

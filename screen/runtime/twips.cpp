@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "twips.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The built pictures and the renderer that builds them.
 velmora_gtest(pictures_tests assets
     SOURCES pictures_test.cpp svginliner_test.cpp

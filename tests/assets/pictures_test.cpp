@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures as the game finds them beside its executable, and the
 // renderer that puts them there.
 #include <QByteArray>

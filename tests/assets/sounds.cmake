@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The built music and sound effects: their names, format, length, level,
 # silent edges and seamless loop, and the synthesiser that makes them.
 velmora_gtest(sounds_tests assets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's four sounds as the build leaves them beside the executable,
 // read back through SDL as the game reads them, and the wavsynth tool that
 // makes them, run exactly as the build runs it.
@@ -160,14 +161,14 @@ protected:
     Wave m_wave;
 };
 
-TEST_P(BuiltSound, liesBesideTheGameUnderItsExactName)
+TEST_P(BuiltSound, LiesBesideTheGameUnderItsExactName)
 {
     const fs::path path = BuildDir / GetParam().file;
     ASSERT_TRUE(fs::is_regular_file(path)) << path;
     EXPECT_EQ(fs::canonical(path).filename(), GetParam().file);
 }
 
-TEST_P(BuiltSound, isMonoSixteenBitPcmAt44100Hz)
+TEST_P(BuiltSound, IsMonoSixteenBitPcmAt44100Hz)
 {
     ASSERT_EQ(m_wave.problem, "");
     EXPECT_EQ(m_wave.spec.format, AUDIO_S16LSB);
@@ -175,7 +176,7 @@ TEST_P(BuiltSound, isMonoSixteenBitPcmAt44100Hz)
     EXPECT_EQ(m_wave.spec.freq, 44100);
 }
 
-TEST_P(BuiltSound, lastsItsIntendedLength)
+TEST_P(BuiltSound, LastsItsIntendedLength)
 {
     EXPECT_GE(m_wave.seconds(), GetParam().minSeconds);
     EXPECT_LE(m_wave.seconds(), GetParam().maxSeconds);
@@ -183,7 +184,7 @@ TEST_P(BuiltSound, lastsItsIntendedLength)
 
 // An offset above half a percent of full scale would waste headroom and
 // thump when the sound starts and stops.
-TEST_P(BuiltSound, carriesNoDcOffset)
+TEST_P(BuiltSound, CarriesNoDcOffset)
 {
     ASSERT_FALSE(m_wave.samples.empty());
     double sum = 0.0;
@@ -199,7 +200,7 @@ class SoundEffect : public BuiltSound {};
 
 // The game cuts in at the start and the sound stops dead at the end: both
 // edges must already be silent, or each press would click.
-TEST_P(SoundEffect, risesFromSilenceAndFallsBackToIt)
+TEST_P(SoundEffect, RisesFromSilenceAndFallsBackToIt)
 {
     const std::span<const std::int16_t> samples(m_wave.samples);
     ASSERT_GT(samples.size(), 441u);
@@ -219,7 +220,7 @@ protected:
     static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
 };
 
-TEST_P(PlayedSound, opensInTheGamesPlayerWithItsWholeLength)
+TEST_P(PlayedSound, OpensInTheGamesPlayerWithItsWholeLength)
 {
     AudioDevice device;
     ASSERT_TRUE(device.isOpen());
@@ -246,7 +247,7 @@ protected:
 
 // Across the loop point the wave moves no more, in value and in slope, than
 // it does between 99 in 100 of its neighbouring samples.
-TEST_F(LoopedMusic, joinsItsEndToItsStartWithoutAJump)
+TEST_F(LoopedMusic, JoinsItsEndToItsStartWithoutAJump)
 {
     const std::vector<std::int16_t> &s = m_wave.samples;
     const std::size_t n = s.size();
@@ -265,7 +266,7 @@ TEST_F(LoopedMusic, joinsItsEndToItsStartWithoutAJump)
 // The last bar still rings when the music starts over: no gap of silence
 // (25 dB under the music's own level) on either side of the loop point, and
 // no fading away before it.
-TEST_F(LoopedMusic, keepsSoundingAcrossTheLoopPoint)
+TEST_F(LoopedMusic, KeepsSoundingAcrossTheLoopPoint)
 {
     const std::span<const std::int16_t> samples(m_wave.samples);
     const std::size_t tenth = 4410;
@@ -279,7 +280,7 @@ TEST_F(LoopedMusic, keepsSoundingAcrossTheLoopPoint)
 
 class Synthesis : public ::testing::TestWithParam<Sound> {};
 
-TEST_P(Synthesis, givesTheSameBytesOnEveryRun)
+TEST_P(Synthesis, GivesTheSameBytesOnEveryRun)
 {
     const QTemporaryDir scratchDir;
     const fs::path scratch = scratchDir.path().toStdString();
@@ -357,7 +358,7 @@ class Tuned : public ::testing::TestWithParam<Tuning> {};
 
 // Equal temperament from A4 = 440 Hz, within 5 cents: closer than an ear
 // tells apart, yet a string a sample too long would miss by far more.
-TEST_P(Tuned, soundsAtItsWrittenPitch)
+TEST_P(Tuned, SoundsAtItsWrittenPitch)
 {
     const QTemporaryDir scratchDir;
     const fs::path scratch = scratchDir.path().toStdString();
@@ -374,7 +375,7 @@ TEST_P(Tuned, soundsAtItsWrittenPitch)
 INSTANTIATE_TEST_SUITE_P(Pitches, Tuned, ::testing::ValuesIn(Tunings),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Looping, foldsTheRingingOfTheLastBarOntoTheFirst)
+TEST(Looping, FoldsTheRingingOfTheLastBarOntoTheFirst)
 {
     const QTemporaryDir scratchDir;
     const fs::path scratch = scratchDir.path().toStdString();
@@ -438,7 +439,7 @@ void PrintTo(const BadScore &score, std::ostream *out)
 
 class RejectedScore : public ::testing::TestWithParam<BadScore> {};
 
-TEST_P(RejectedScore, isReportedAtItsLineAndLeavesNoFile)
+TEST_P(RejectedScore, IsReportedAtItsLineAndLeavesNoFile)
 {
     const QTemporaryDir scratchDir;
     const fs::path scratch = scratchDir.path().toStdString();
@@ -468,7 +469,7 @@ void PrintTo(const BadFile &file, std::ostream *out)
 
 class RejectedFile : public ::testing::TestWithParam<BadFile> {};
 
-TEST_P(RejectedFile, isReportedAndLeavesNoFile)
+TEST_P(RejectedFile, IsReportedAndLeavesNoFile)
 {
     const QTemporaryDir scratchDir;
     const fs::path scratch = scratchDir.path().toStdString();

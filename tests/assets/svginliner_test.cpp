@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Inlining of borrowed parts, and the refusals that keep every read inside
 // the assets folder.
 #include "svginliner.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Harness for the end-to-end scripts, sourced by each of them. A script
 # calls e2e_start_xvfb, then e2e_start_game with the executable, then waits
 # on what the screen shows with e2e_wait_for and the e2e_shows_* checks, and

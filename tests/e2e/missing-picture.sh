@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a copy of the game whose folder lacks one picture, and expects it to
 # refuse to start cleanly: its error box appears and the game window never
 # does; the box is read for a while, as a player would, with the game still

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Plays one short round of the built game in an X server of its own: the
 # title screen; a click on the title picture starts a round; a press on
 # "吸血" shows one of the reactions to it and its release brings a mood

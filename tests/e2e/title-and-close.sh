@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Starts a Velmora executable in an X server of its own, waits until the
 # title screen is on show, closes the window the way a window manager does
 # (WM_DELETE_WINDOW) and expects the game to exit with status 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // wmclose: asks an X window to close the way a window manager's close button
 // does, by sending it the WM_DELETE_WINDOW client message. A bare Xvfb has no
 // window manager and Debian 12's xdotool has no "windowquit", so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "applicationicon.h"
 
 #include <QImage>
@@ -37,7 +38,7 @@ double meanChannelDifference(const QImage &a, const QImage &b)
 
 } // namespace
 
-TEST(ApplicationIcon, offersEverySizeTheDesktopThemeGets)
+TEST(ApplicationIcon, OffersEverySizeTheDesktopThemeGets)
 {
     const QList<QSize> sizes = applicationIcon().availableSizes();
     for (const int side : {48, 64, 128, 256})
@@ -47,7 +48,7 @@ TEST(ApplicationIcon, offersEverySizeTheDesktopThemeGets)
 
 // The drawing fills its square to the corners: a transparent icon would
 // vanish on a dark panel.
-TEST(ApplicationIcon, isDrawnToTheCornersAtEverySize)
+TEST(ApplicationIcon, IsDrawnToTheCornersAtEverySize)
 {
     const QIcon icon = applicationIcon();
     for (const int side : {48, 64, 128, 256}) {
@@ -64,7 +65,7 @@ class ApplicationIconSize : public testing::TestWithParam<int>
 
 // Each size is the drawing rendered at that size, not another picture filed
 // under the wrong name: its thumbnail matches the largest one's.
-TEST_P(ApplicationIconSize, showsTheSameDrawingAsTheLargest)
+TEST_P(ApplicationIconSize, ShowsTheSameDrawingAsTheLargest)
 {
     const QIcon icon = applicationIcon();
     EXPECT_LT(meanChannelDifference(thumbnail(icon, GetParam()), thumbnail(icon, 256)), 12.0);
@@ -72,7 +73,7 @@ TEST_P(ApplicationIconSize, showsTheSameDrawingAsTheLargest)
 
 INSTANTIATE_TEST_SUITE_P(, ApplicationIconSize, testing::Values(48, 64, 128));
 
-TEST(ApplicationIcon, betweenTheRenderedSizesScalesTheNearestOne)
+TEST(ApplicationIcon, BetweenTheRenderedSizesScalesTheNearestOne)
 {
     const QIcon icon = applicationIcon();
     EXPECT_EQ(icon.pixmap(QSize(32, 32)).size(), QSize(32, 32));

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks the two packages dpkg-buildpackage made against the build they came
 # from: the executable and what the desktop needs in velmora, the pictures
 # and sounds alone in velmora-data, both together laid out as Debian's games

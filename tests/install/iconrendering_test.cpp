@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The icon files of svg2bmp, run as the build runs it on pictures made up in
 // a scratch folder.
 #include <QDir>

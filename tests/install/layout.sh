@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks a staged install against Debian's layout for games and against the
 # build it came from: the game's files are exactly those the build put beside
 # the executable, stored once as data and linked beside the real executable

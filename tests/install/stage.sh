@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs a built tree into an empty staging folder, as a distribution's
 # package build does: DESTDIR=<stage>, prefix /usr.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening the audio device: the driver chosen, the fallback, and signals.
 #include "audiodevice.h"
 #include "soundplayers.h"

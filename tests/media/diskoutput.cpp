@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "diskoutput.h"
 
 #include <SDL_mixer.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Length of good waves, and what a player does with files it cannot play.
 #include "audiodevice.h"
 #include "soundplayers.h"

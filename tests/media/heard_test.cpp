@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the players really put out, read back from SDL's disk driver.
 #include "diskoutput.h"
 #include "soundplayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control array MMC and the state each player keeps between commands.
 #include "diskoutput.h"
 #include "assetfiles.h"
@@ -36,7 +37,7 @@ protected:
     SoundPlayers m_players{m_output.device()};
 };
 
-TEST(AssetFileNames, writeEveryNumberInDecimalWithoutPadding)
+TEST(AssetFileNames, WriteEveryNumberInDecimalWithoutPadding)
 {
     EXPECT_EQ(soundFileName(0), "0.wav");
     EXPECT_EQ(moodPictureName(0), "0.bmp");

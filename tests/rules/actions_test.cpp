@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "actions.h"
 #include "scriptedrandom.h"
 
@@ -44,7 +45,7 @@ class EffectRowRange : public ::testing::TestWithParam<int>
 {
 };
 
-TEST_P(EffectRowRange, reachesBothEndsAndEveryValueBetweenButNothingOutside)
+TEST_P(EffectRowRange, ReachesBothEndsAndEveryValueBetweenButNothingOutside)
 {
     const EffectRow &row = Effects[GetParam()];
     const ExpectedRange &expected = Ranges[GetParam()];
@@ -65,7 +66,7 @@ TEST_P(EffectRowRange, reachesBothEndsAndEveryValueBetweenButNothingOutside)
 
 INSTANTIATE_TEST_SUITE_P(EveryRow, EffectRowRange, ::testing::Range(0, static_cast<int>(std::size(Effects))));
 
-TEST(EffectRow, appliesTheMinusAfterTheFloor)
+TEST(EffectRow, AppliesTheMinusAfterTheFloor)
 {
     // -floor(r * 4 + 1) at the top draw is -4; floor(-(r * 4 + 1)) would be -5.
     const EffectRow calming = effectRows(1, WordsOfLove)[1];
@@ -73,14 +74,14 @@ TEST(EffectRow, appliesTheMinusAfterTheFloor)
     EXPECT_EQ(calming.delta(0.0f), -1);
 }
 
-TEST(EffectRow, keepsTheTopOfTheLargestRangeBelowItsNextInteger)
+TEST(EffectRow, KeepsTheTopOfTheLargestRangeBelowItsNextInteger)
 {
     // r * 10 + 20 in single precision would round to 30 at the top draw.
     const EffectRow alarm = effectRows(2, Bite)[2];
     EXPECT_EQ(alarm.delta(TopR), 29);
 }
 
-TEST(Press, appliesTheRowsOfTheMoodAndActionInOrderWithAFreshDrawEach)
+TEST(Press, AppliesTheRowsOfTheMoodAndActionInOrderWithAFreshDrawEach)
 {
     // Mood 1, bite: vampirism, then love, then danger.
     GameState state = playingState(1);
@@ -95,7 +96,7 @@ TEST(Press, appliesTheRowsOfTheMoodAndActionInOrderWithAFreshDrawEach)
     EXPECT_EQ(random.drawCount(), 3);
 }
 
-TEST(Press, withoutRowsDrawsNothingAndChangesNothing)
+TEST(Press, WithoutRowsDrawsNothingAndChangesNothing)
 {
     GameState state = playingState(0);
     state.Gauge = {40, 50, 100};
@@ -109,7 +110,7 @@ TEST(Press, withoutRowsDrawsNothingAndChangesNothing)
     EXPECT_EQ(endCheck(state, false), EndingKind::Danger);
 }
 
-TEST(Press, floorsLoveAtZero)
+TEST(Press, FloorsLoveAtZero)
 {
     GameState state = playingState(1);
     state.Gauge[Love] = 4;
@@ -120,7 +121,7 @@ TEST(Press, floorsLoveAtZero)
     EXPECT_EQ(state.Gauge[Love], 0);
 }
 
-TEST(Press, canBringDangerBackBelowItsMarkBeforeTheCheck)
+TEST(Press, CanBringDangerBackBelowItsMarkBeforeTheCheck)
 {
     GameState state = playingState(1);
     state.Gauge[Danger] = 100;
@@ -132,7 +133,7 @@ TEST(Press, canBringDangerBackBelowItsMarkBeforeTheCheck)
     EXPECT_EQ(endCheck(state, false), std::nullopt);
 }
 
-TEST(Press, aMoodOutsideTheThreeHasNoRows)
+TEST(Press, AMoodOutsideTheThreeHasNoRows)
 {
     EXPECT_TRUE(effectRows(3, Bite).empty());
 }
@@ -148,7 +149,7 @@ class EndCheck : public ::testing::TestWithParam<EndCheckCase>
 {
 };
 
-TEST_P(EndCheck, picksTheEndingKindInItsOrder)
+TEST_P(EndCheck, PicksTheEndingKindInItsOrder)
 {
     const EndCheckCase c = GetParam();
     GameState state = playingState(0);

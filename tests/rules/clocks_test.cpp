@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clocks.h"
 #include "gamestate.h"
 #include "levels.h"
@@ -31,7 +32,7 @@ class MoodInterval : public ::testing::TestWithParam<IntervalRange>
 
 // Walks every single-precision draw k / 2^24 through the mood interval: the
 // rounding to float lifts only the very largest draws past the exact top.
-TEST_P(MoodInterval, staysInItsLevelsRangeExceptForTheTopDraws)
+TEST_P(MoodInterval, StaysInItsLevelsRangeExceptForTheTopDraws)
 {
     const IntervalRange expected = GetParam();
     const Level &level = Levels[expected.level];
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(EveryLevel, MoodInterval,
                          ::testing::Values(IntervalRange{0, 1000, 2500, 2}, IntervalRange{1, 800, 1999, 0},
                                            IntervalRange{2, 500, 1500, 1}));
 
-TEST(RoundStart, drawsTheFirstIntervalBeforeTheMood)
+TEST(RoundStart, DrawsTheFirstIntervalBeforeTheMood)
 {
     GameState state;
     state.MoodSpan = 1200;
@@ -66,7 +67,7 @@ TEST(RoundStart, drawsTheFirstIntervalBeforeTheMood)
     EXPECT_EQ(random.drawCount(), 2);
 }
 
-TEST(MoodChange, drawsTheIntervalFirstThenRedrawsTheMoodUntilItDiffers)
+TEST(MoodChange, DrawsTheIntervalFirstThenRedrawsTheMoodUntilItDiffers)
 {
     GameState state;
     state.MoodSpan = 1200;
@@ -80,7 +81,7 @@ TEST(MoodChange, drawsTheIntervalFirstThenRedrawsTheMoodUntilItDiffers)
     EXPECT_EQ(random.drawCount(), 4);
 }
 
-TEST(MoodChange, neverRepeatsTheMoodOnConsecutiveTicks)
+TEST(MoodChange, NeverRepeatsTheMoodOnConsecutiveTicks)
 {
     GameState state;
     state.MoodSpan = 1000;
@@ -101,7 +102,7 @@ TEST(MoodChange, neverRepeatsTheMoodOnConsecutiveTicks)
     EXPECT_GT(returnedToTheOneBefore, 500);
 }
 
-TEST(MoodDraw, coversTheThreeMoodsAndNeverAFourth)
+TEST(MoodDraw, CoversTheThreeMoodsAndNeverAFourth)
 {
     EXPECT_EQ(drawMood(0.0f), 0);
     EXPECT_EQ(drawMood(0.34f), 1);
@@ -109,7 +110,7 @@ TEST(MoodDraw, coversTheThreeMoodsAndNeverAFourth)
     EXPECT_EQ(drawMood(TopR), 2);
 }
 
-TEST(Drift, cyclesItsStepFromTheResetAndWearsVampirismDownEveryThirdTick)
+TEST(Drift, CyclesItsStepFromTheResetAndWearsVampirismDownEveryThirdTick)
 {
     GameState state;
     setFullMarks(state);
@@ -129,7 +130,7 @@ TEST(Drift, cyclesItsStepFromTheResetAndWearsVampirismDownEveryThirdTick)
     }
 }
 
-TEST(Drift, raisesDangerByOneOrTwoAndKeepsVampirismAtZero)
+TEST(Drift, RaisesDangerByOneOrTwoAndKeepsVampirismAtZero)
 {
     GameState state;
     setFullMarks(state);
@@ -145,7 +146,7 @@ TEST(Drift, raisesDangerByOneOrTwoAndKeepsVampirismAtZero)
     EXPECT_EQ(state.Gauge[Danger], 6);
 }
 
-TEST(Drift, passesTheFullMarkOfDangerWithoutEndingAnything)
+TEST(Drift, PassesTheFullMarkOfDangerWithoutEndingAnything)
 {
     GameState state;
     setFullMarks(state);
@@ -155,7 +156,7 @@ TEST(Drift, passesTheFullMarkOfDangerWithoutEndingAnything)
     EXPECT_EQ(state.Gauge[Danger], 101);
 }
 
-TEST(DayClock, countsToDay31AndEndsTheRoundOnTheNextTick)
+TEST(DayClock, CountsToDay31AndEndsTheRoundOnTheNextTick)
 {
     GameState state;
     resetToTitle(state);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "endings.h"
 #include "gamestate.h"
 
@@ -28,7 +29,7 @@ class EndingChoice : public ::testing::TestWithParam<EndingCase>
 {
 };
 
-TEST_P(EndingChoice, splitsAtHalfTheFullMark)
+TEST_P(EndingChoice, SplitsAtHalfTheFullMark)
 {
     const EndingCase c = GetParam();
     const Ending &ending = chooseEnding(c.kind, withGauges(c.vampirism, c.danger));
@@ -59,41 +60,41 @@ const Ending &byTitle(std::string_view title)
     throw std::runtime_error("no ending titled " + std::string(title));
 }
 
-TEST(EndingText, huntTellsItsThreeLinesInOrder)
+TEST(EndingText, HuntTellsItsThreeLinesInOrder)
 {
     EXPECT_EQ(byTitle("<<吸血鬼狩りの夜>>").boxes,
               (std::vector<std::string_view>{"ああ、あんなにもたいまつが燃えている。",
                                              "私の手元に残っているのは憎しみだけ", "君も私を憎んでいる。"}));
 }
 
-TEST(EndingText, hatredOpensWithATwoLineBox)
+TEST(EndingText, HatredOpensWithATwoLineBox)
 {
     EXPECT_EQ(byTitle("<<憎しみの片割れ>>").boxes,
               (std::vector<std::string_view>{"ただ時はサラサラと流れ\r\n永遠にさまよう私たちに実体はあるのかないのか。",
                                              "ただ彼女は私を憎み吸血鬼になった。"}));
 }
 
-TEST(EndingText, blueNightTellsFourOneLineBoxes)
+TEST(EndingText, BlueNightTellsFourOneLineBoxes)
 {
     EXPECT_EQ(byTitle("<<青の夜>>").boxes,
               (std::vector<std::string_view>{"青い夜の晩は翼を広げて空に行こう", "孤独な時の旅も貴方となら悪くない。",
                                              "吸血鬼になった彼女は私を憎まなかった。", "私は愛を手に入れた。"}));
 }
 
-TEST(EndingText, halfTurnedHasTwoTwoLineBoxes)
+TEST(EndingText, HalfTurnedHasTwoTwoLineBoxes)
 {
     EXPECT_EQ(byTitle("<<半妖の君>>").boxes,
               (std::vector<std::string_view>{"死の痛みよりも君の痛みが先立ち\r\n軋む。", "君を残していくことの罪悪。",
                                              "もう人ではない君\r\n吸血鬼でもない君、", "半妖の君。"}));
 }
 
-TEST(EndingText, curtainIsOneBoxOfTwoLines)
+TEST(EndingText, CurtainIsOneBoxOfTwoLines)
 {
     EXPECT_EQ(byTitle("<<永久の幕>>").boxes,
               (std::vector<std::string_view>{"永遠の時の生涯に幕を下ろそう、\r\n君に殺されるのならそれでもいい。"}));
 }
 
-TEST(EndingText, everyLineBreakIsCrLfAndNoBoxIsShared)
+TEST(EndingText, EveryLineBreakIsCrLfAndNoBoxIsShared)
 {
     std::vector<std::string_view> seen;
     for (const Ending &ending : allEndings()) {

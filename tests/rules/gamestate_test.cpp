@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gamestate.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ class AddGaugeCases : public ::testing::TestWithParam<AddCase>
 {
 };
 
-TEST_P(AddGaugeCases, floorsAtZeroAndHasNoTop)
+TEST_P(AddGaugeCases, FloorsAtZeroAndHasNoTop)
 {
     const AddCase c = GetParam();
     GameState state;
@@ -34,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, AddGaugeCases,
                       AddCase{0, 95, 9, 104}, AddCase{2, 100, 29, 129}, AddCase{0, 0, -1, 0},
                       AddCase{1, 32760, 14, 32767}));
 
-TEST(TitleReset, clearsTheRoundButKeepsMoodLevelAndFullMarks)
+TEST(TitleReset, ClearsTheRoundButKeepsMoodLevelAndFullMarks)
 {
     GameState state;
     setFullMarks(state);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gamestate.h"
 #include "levels.h"
 
@@ -5,7 +6,7 @@
 
 namespace {
 
-TEST(Level, eachOptionSetsTheDriftAndTheMoodPace)
+TEST(Level, EachOptionSetsTheDriftAndTheMoodPace)
 {
     struct Row { int index; std::int32_t drift; std::int16_t span, base; };
     for (const Row row : {Row{0, 400, 1500, 1000}, Row{1, 300, 1200, 800}, Row{2, 250, 1000, 500}}) {
@@ -16,7 +17,7 @@ TEST(Level, eachOptionSetsTheDriftAndTheMoodPace)
     }
 }
 
-TEST(Level, theLastChoiceCounts)
+TEST(Level, TheLastChoiceCounts)
 {
     GameState state;
     chooseLevel(state, 0);
@@ -25,7 +26,7 @@ TEST(Level, theLastChoiceCounts)
     EXPECT_EQ(state.MoodBase, 800);
 }
 
-TEST(Level, anIndexOutsideTheOptionsChangesNothing)
+TEST(Level, AnIndexOutsideTheOptionsChangesNothing)
 {
     for (int index : {-1, 3, 100}) {
         GameState state;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "random.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 
 namespace {
 
-TEST(SeededRandom, drawsMultiplesOf2ToTheMinus24InTheHalfOpenUnitRange)
+TEST(SeededRandom, DrawsMultiplesOf2ToTheMinus24InTheHalfOpenUnitRange)
 {
     SeededRandom random(7);
     for (int i = 0; i < 100000; ++i) {
@@ -18,7 +19,7 @@ TEST(SeededRandom, drawsMultiplesOf2ToTheMinus24InTheHalfOpenUnitRange)
     }
 }
 
-TEST(SeededRandom, repeatsItsSequenceForTheSameSeedOnly)
+TEST(SeededRandom, RepeatsItsSequenceForTheSameSeedOnly)
 {
     SeededRandom a(42), b(42), c(43);
     int differences = 0;
@@ -30,7 +31,7 @@ TEST(SeededRandom, repeatsItsSequenceForTheSameSeedOnly)
     EXPECT_GT(differences, 90);
 }
 
-TEST(SeededRandom, isUniformEnoughForThreeMoods)
+TEST(SeededRandom, IsUniformEnoughForThreeMoods)
 {
     SeededRandom random(99);
     int counts[3] = {};

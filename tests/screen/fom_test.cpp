@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "audiodevice.h"
 #include "commandbutton.h"
 #include "controlfactory.h"
@@ -160,7 +161,7 @@ void expectScreen(const Fom &fom, Screen screen)
     }
 }
 
-TEST_F(FomTest, showsTheControlsOfEachPhase)
+TEST_F(FomTest, ShowsTheControlsOfEachPhase)
 {
     ASSERT_TRUE(start());
     expectScreen(*fom, Screen::Title);
@@ -179,7 +180,7 @@ TEST_F(FomTest, showsTheControlsOfEachPhase)
     expectScreen(*fom, Screen::Title);
 }
 
-TEST_F(FomTest, startsWithTheNormalLevelAndTheMusicLoopAtTheMusicsLength)
+TEST_F(FomTest, StartsWithTheNormalLevelAndTheMusicLoopAtTheMusicsLength)
 {
     // Longer than a 16-bit count of milliseconds can hold.
     ASSERT_TRUE(start(40000));
@@ -190,7 +191,7 @@ TEST_F(FomTest, startsWithTheNormalLevelAndTheMusicLoopAtTheMusicsLength)
     EXPECT_FALSE(fom->soundPlayers()[1].isPlaying());
 }
 
-TEST_F(FomTest, aRoundStartsWithDayZeroEmptyBarsAndTheDrawnMoodAndInterval)
+TEST_F(FomTest, ARoundStartsWithDayZeroEmptyBarsAndTheDrawnMoodAndInterval)
 {
     ASSERT_TRUE(start());
     startRound(1, 0.5f);
@@ -216,7 +217,7 @@ TEST_F(FomTest, KeepsStoredPicturesAtTheirFullResolution)
     EXPECT_EQ(shown(), picture("0.bmp"));
 }
 
-TEST_F(FomTest, everyControlAPlayerActsOnHasAJapaneseAccessibleName)
+TEST_F(FomTest, EveryControlAPlayerActsOnHasAJapaneseAccessibleName)
 {
     ASSERT_TRUE(start());
     for (const char *name : {"Com(0)", "Com(1)", "Com(2)", "Opt(0)", "Opt(1)", "Opt(2)", "Img", "ImgStt"}) {
@@ -277,7 +278,7 @@ TEST_F(FomTest, TheDayAndTheBarsReadAsTheScreenShowsThem)
     EXPECT_EQ(accessible(ctl<QWidget>("Pic"))->valueInterface()->currentValue().toInt(), 100);
 }
 
-TEST_F(FomTest, showingTheWindowAgainDoesNotResetTheRound)
+TEST_F(FomTest, ShowingTheWindowAgainDoesNotResetTheRound)
 {
     ASSERT_TRUE(start());
     startRound(0);
@@ -355,7 +356,7 @@ TEST_F(FomTest, AMaximisedWindowShowsTheLayoutAsLargeAsFitsCentredOnItsBackColou
 
 // ---- presses ----------------------------------------------------------
 
-TEST_F(FomTest, aPressPlaysItsSoundShowsTheReactionMovesTheGaugesAndRedrawsTheBars)
+TEST_F(FomTest, APressPlaysItsSoundShowsTheReactionMovesTheGaugesAndRedrawsTheBars)
 {
     ASSERT_TRUE(start());
     startRound(1);
@@ -375,7 +376,7 @@ TEST_F(FomTest, aPressPlaysItsSoundShowsTheReactionMovesTheGaugesAndRedrawsTheBa
     EXPECT_EQ(shown(), picture("1.bmp"));
 }
 
-TEST_F(FomTest, eachMoodAndActionShowsItsOwnReaction)
+TEST_F(FomTest, EachMoodAndActionShowsItsOwnReaction)
 {
     ASSERT_TRUE(start());
     startRound(0);
@@ -394,7 +395,7 @@ TEST_F(FomTest, eachMoodAndActionShowsItsOwnReaction)
     }
 }
 
-TEST_F(FomTest, ordinaryMannerInTheDreamyMoodDrawsNothingButStillChecksDanger)
+TEST_F(FomTest, OrdinaryMannerInTheDreamyMoodDrawsNothingButStillChecksDanger)
 {
     ASSERT_TRUE(start());
     startRound(0);
@@ -412,7 +413,7 @@ TEST_F(FomTest, ordinaryMannerInTheDreamyMoodDrawsNothingButStillChecksDanger)
     EXPECT_EQ(ctl<Label>("TtlLbl")->caption(), "<<永久の幕>>");
 }
 
-TEST_F(FomTest, aMoodTickReplacesAHeldReactionAndTheReleaseShowsTheNewMood)
+TEST_F(FomTest, AMoodTickReplacesAHeldReactionAndTheReleaseShowsTheNewMood)
 {
     ASSERT_TRUE(start());
     startRound(1);
@@ -494,7 +495,7 @@ const EndingRun EndingRuns[] = {
      }},
 };
 
-TEST_P(FomEnding, playsOutItsTitlePicturesAndBoxesThenLeavesTheFinalPicture)
+TEST_P(FomEnding, PlaysOutItsTitlePicturesAndBoxesThenLeavesTheFinalPicture)
 {
     const EndingRun &run = GetParam();
     ASSERT_TRUE(start());
@@ -534,7 +535,7 @@ TEST_P(FomEnding, playsOutItsTitlePicturesAndBoxesThenLeavesTheFinalPicture)
 
 INSTANTIATE_TEST_SUITE_P(AllFive, FomEnding, ::testing::ValuesIn(EndingRuns));
 
-TEST_F(FomTest, theReleaseOfThePressThatEndedTheRoundKeepsTheFinalPicture)
+TEST_F(FomTest, TheReleaseOfThePressThatEndedTheRoundKeepsTheFinalPicture)
 {
     ASSERT_TRUE(start());
     startRound(2);
@@ -546,7 +547,7 @@ TEST_F(FomTest, theReleaseOfThePressThatEndedTheRoundKeepsTheFinalPicture)
     EXPECT_EQ(shown(), picture("end.bmp"));
 }
 
-TEST_F(FomTest, theDayClockCountsTo31AndEndsTheRoundOnTheNextTick)
+TEST_F(FomTest, TheDayClockCountsTo31AndEndsTheRoundOnTheNextTick)
 {
     ASSERT_TRUE(start());
     startRound(0);
@@ -563,7 +564,7 @@ TEST_F(FomTest, theDayClockCountsTo31AndEndsTheRoundOnTheNextTick)
     EXPECT_EQ(ctl<Label>("TtlLbl")->caption(), "<<永久の幕>>");
 }
 
-TEST_F(FomTest, aDayTickWhileAButtonIsHeldCanEndTheRoundAndTheReleaseKeepsTheEnding)
+TEST_F(FomTest, ADayTickWhileAButtonIsHeldCanEndTheRoundAndTheReleaseKeepsTheEnding)
 {
     ASSERT_TRUE(start());
     startRound(0);
@@ -577,7 +578,7 @@ TEST_F(FomTest, aDayTickWhileAButtonIsHeldCanEndTheRoundAndTheReleaseKeepsTheEnd
 
 // ---- back to the title --------------------------------------------------
 
-TEST_F(FomTest, aClickOnThePictureAbandonsTheRoundWithoutAnEnding)
+TEST_F(FomTest, AClickOnThePictureAbandonsTheRoundWithoutAnEnding)
 {
     ASSERT_TRUE(start());
     startRound(1);
@@ -595,7 +596,7 @@ TEST_F(FomTest, aClickOnThePictureAbandonsTheRoundWithoutAnEnding)
     EXPECT_EQ(ctl<Shape>("Shp")->width(), 0);
 }
 
-TEST_F(FomTest, afterAnEndingTheTitleHidesTheEndingTitleAndTheNextEndingReplacesIt)
+TEST_F(FomTest, AfterAnEndingTheTitleHidesTheEndingTitleAndTheNextEndingReplacesIt)
 {
     ASSERT_TRUE(start());
     startRound(2);
@@ -638,7 +639,7 @@ TEST_F(FomTest, AQuickDoublePressOnAnActionButtonCountsAsTwoPresses)
 
 // ---- level --------------------------------------------------------------
 
-TEST_F(FomTest, theChosenLevelReachesTheDriftTimerAndTheFirstMoodInterval)
+TEST_F(FomTest, TheChosenLevelReachesTheDriftTimerAndTheFirstMoodInterval)
 {
     ASSERT_TRUE(start());
     QTest::mouseClick(ctl<OptionButton>("Opt(2)"), Qt::LeftButton);
@@ -661,7 +662,7 @@ class FomMissingPicture : public FomTest, public ::testing::WithParamInterface<c
 {
 };
 
-TEST_P(FomMissingPicture, atStartUpStopsBeforeTheWindowIsShownAndNamesTheFile)
+TEST_P(FomMissingPicture, AtStartUpStopsBeforeTheWindowIsShownAndNamesTheFile)
 {
     files = std::make_unique<GameFiles>();
     files->remove(QString::fromLatin1(GetParam()));
@@ -685,7 +686,7 @@ TEST_P(FomMissingPicture, atStartUpStopsBeforeTheWindowIsShownAndNamesTheFile)
 
 INSTANTIATE_TEST_SUITE_P(StoredPictures, FomMissingPicture, ::testing::Values("stt.bmp", "0.bmp", "12.bmp", "22.bmp"));
 
-TEST_F(FomTest, aMissingEndPictureIsOnlyNoticedByItsEndingAndNamesTheFile)
+TEST_F(FomTest, AMissingEndPictureIsOnlyNoticedByItsEndingAndNamesTheFile)
 {
     files = std::make_unique<GameFiles>();
     files->remove(QStringLiteral("end2.bmp"));
@@ -700,7 +701,7 @@ TEST_F(FomTest, aMissingEndPictureIsOnlyNoticedByItsEndingAndNamesTheFile)
     EXPECT_TRUE(fom->hasFailed());
 }
 
-TEST_F(FomTest, missingSoundsLeaveTheGamePlayableAndSilent)
+TEST_F(FomTest, MissingSoundsLeaveTheGamePlayableAndSilent)
 {
     files = std::make_unique<GameFiles>();
     for (const char *name : {"0.wav", "1.wav", "2.wav", "3.wav"})
@@ -713,7 +714,7 @@ TEST_F(FomTest, missingSoundsLeaveTheGamePlayableAndSilent)
     EXPECT_FALSE(fom->soundPlayers()[1].isPlaying());
 }
 
-TEST_F(FomTest, closingTheWindowStopsEverySoundPlayer)
+TEST_F(FomTest, ClosingTheWindowStopsEverySoundPlayer)
 {
     ASSERT_TRUE(start());
     startRound(0);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Main for widget tests. The platform must be chosen before the application
 // object exists, and here rather than in CTest's environment: test discovery
 // runs this binary on its own.

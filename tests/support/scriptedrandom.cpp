@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scriptedrandom.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // svg2bmp: renders one of the game's SVG pictures to the file the game, or
 // the desktop, reads.
 //

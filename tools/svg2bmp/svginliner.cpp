@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "svginliner.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // wavsynth SCORE OUTPUT.wav: renders a score or sound recipe (see README.md
 // beside this file) to a 16-bit mono wave file at 44.1 kHz. The same score
 // always gives the same bytes. Mistakes in the score are reported as

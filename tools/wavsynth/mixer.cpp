@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mixer.h"
 
 #include "reverb.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // mixScore() renders a parsed Score to mono samples at SampleRate: it plays
 // every note, folds a loop's ringing tail back onto its beginning, adds the
 // reverb, applies the fades and scales the result so that its loudest sample

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The small pieces of the score notation, free of any context: the words
 // of a line, numbers and note names. Each function only says whether its
 // piece is well formed; ScoreParser checks ranges and words its errors.

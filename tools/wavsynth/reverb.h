@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A small Schroeder reverb in the manner of Freeverb: four damped comb
 // filters in parallel, then two all-passes in series. Feed it one sample at
 // a time through process(); it returns the wet signal only, so the caller

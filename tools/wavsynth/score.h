@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A score is everything wavsynth needs to render one wave file: the notes,
 // each carrying the instrument it is played on, and the finishing touches
 // applied to the whole mix. ScoreParser builds it from text and checks every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scoreparser.h"
 
 #include "notation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ScoreParser turns the text of a score or a sound recipe into a Score. It
 // reads the whole text in one call to parse(): statements set the tempo and
 // the finishing touches, define instruments, open parts whose bars follow on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The voices of wavsynth: renderNote() plays one note on the instrument it
 // carries and returns its samples from the onset on, at SampleRate, scaled
 // by the instrument's gain. Every note rises from silence over its attack and

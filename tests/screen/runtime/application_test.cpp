@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "application.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,7 @@
 
 namespace {
 
-TEST(ApplicationDir, isTheRealFolderOfTheExecutableWithOneTrailingSlash)
+TEST(ApplicationDir, IsTheRealFolderOfTheExecutableWithOneTrailingSlash)
 {
     const QString dir = applicationDir();
     EXPECT_TRUE(dir.endsWith(QLatin1Char('/')));
@@ -33,7 +34,7 @@ class TrailingSeparator : public ::testing::TestWithParam<SeparatorCase>
 {
 };
 
-TEST_P(TrailingSeparator, isAddedOnlyWhereMissing)
+TEST_P(TrailingSeparator, IsAddedOnlyWhereMissing)
 {
     EXPECT_EQ(withTrailingSeparator(QString::fromUtf8(GetParam().directory)),
               QString::fromUtf8(GetParam().appDir));

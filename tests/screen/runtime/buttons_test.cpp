@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "commandbutton.h"
 #include "optionbutton.h"
 #include "optiongroup.h"
@@ -30,7 +31,7 @@ protected:
     CommandButton button{2};
 };
 
-TEST_P(CommandButtonPress, raisesMouseDownAndMouseUpWithItsIndex)
+TEST_P(CommandButtonPress, RaisesMouseDownAndMouseUpWithItsIndex)
 {
     QSignalSpy downs(&button, &CommandButton::MouseDown);
     QSignalSpy ups(&button, &CommandButton::MouseUp);
@@ -58,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(AnyButtonAnyModifier, CommandButtonPress,
                                            Press{"AltMiddle", Qt::MiddleButton, Qt::AltModifier},
                                            Press{"CtrlShiftLeft", Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier}));
 
-TEST(CommandButton, ignoresEveryActivationKey)
+TEST(CommandButton, IgnoresEveryActivationKey)
 {
     CommandButton button(0);
     QSignalSpy downs(&button, &CommandButton::MouseDown);
@@ -70,7 +71,7 @@ TEST(CommandButton, ignoresEveryActivationKey)
     EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
 }
 
-TEST(CommandButton, forgetsAPressWhenHiddenWhileHeld)
+TEST(CommandButton, ForgetsAPressWhenHiddenWhileHeld)
 {
     QWidget window;
     CommandButton button(0, &window);
@@ -84,7 +85,7 @@ TEST(CommandButton, forgetsAPressWhenHiddenWhileHeld)
     EXPECT_FALSE(button.isDown());
 }
 
-TEST(CommandButton, backColourFillsTheFaceAlsoWhilePressed)
+TEST(CommandButton, BackColourFillsTheFaceAlsoWhilePressed)
 {
     QWidget window;
     CommandButton button(0, &window);
@@ -98,7 +99,7 @@ TEST(CommandButton, backColourFillsTheFaceAlsoWhilePressed)
     QTest::mouseRelease(&button, Qt::RightButton);
 }
 
-TEST(OptionButton, backColourFillsItsWholeBoxBehindTheText)
+TEST(OptionButton, BackColourFillsItsWholeBoxBehindTheText)
 {
     QWidget panel;
     OptionButton option(0, &panel);
@@ -133,7 +134,7 @@ protected:
     OptionGroup group;
 };
 
-TEST_F(DifficultyOptions, selectingAnotherOptionRaisesClickWithItsIndexOnly)
+TEST_F(DifficultyOptions, SelectingAnotherOptionRaisesClickWithItsIndexOnly)
 {
     QSignalSpy clicks(&group, &OptionGroup::Click);
     click(0);
@@ -144,7 +145,7 @@ TEST_F(DifficultyOptions, selectingAnotherOptionRaisesClickWithItsIndexOnly)
     EXPECT_EQ(group.selectedIndex(), 0);
 }
 
-TEST_F(DifficultyOptions, clickingTheSelectedOptionRaisesNothing)
+TEST_F(DifficultyOptions, ClickingTheSelectedOptionRaisesNothing)
 {
     QSignalSpy clicks(&group, &OptionGroup::Click);
     click(1);

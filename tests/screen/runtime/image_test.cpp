@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "image.h"
 
 #include <QPainter>
@@ -25,7 +26,7 @@ QPixmap stripes(QSize size)
     return pixmap;
 }
 
-TEST(Image, withStretchFillsTheWholeControl)
+TEST(Image, WithStretchFillsTheWholeControl)
 {
     Image image;
     image.resize(50, 30);
@@ -36,7 +37,7 @@ TEST(Image, withStretchFillsTheWholeControl)
     EXPECT_EQ(shown.pixelColor(49, 29), QColor(Qt::red));
 }
 
-TEST(Image, showsANewPictureRatherThanTheScaledCopyOfTheOld)
+TEST(Image, ShowsANewPictureRatherThanTheScaledCopyOfTheOld)
 {
     Image image;
     image.resize(40, 40);
@@ -50,7 +51,7 @@ TEST(Image, showsANewPictureRatherThanTheScaledCopyOfTheOld)
     EXPECT_EQ(image.picture().cacheKey(), store.picture().cacheKey());
 }
 
-TEST(Image, drawsFromTheFullResolutionPictureOnAHighDensityDevice)
+TEST(Image, DrawsFromTheFullResolutionPictureOnAHighDensityDevice)
 {
     Image image;
     image.resize(100, 50);
@@ -85,14 +86,14 @@ protected:
     Image *image = nullptr;
 };
 
-TEST_F(ImageClick, aShownImageRaisesClickOnALeftClick)
+TEST_F(ImageClick, AShownImageRaisesClickOnALeftClick)
 {
     QSignalSpy clicks(image, &Image::Click);
     clickCentre();
     EXPECT_EQ(clicks.count(), 1);
 }
 
-TEST_F(ImageClick, aHiddenImageTakesNoClick)
+TEST_F(ImageClick, AHiddenImageTakesNoClick)
 {
     QSignalSpy clicks(image, &Image::Click);
     image->hide();

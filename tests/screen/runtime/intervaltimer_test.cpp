@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "intervaltimer.h"
 
 #include <QElapsedTimer>
@@ -39,7 +40,7 @@ protected:
     QMetaObject::Connection tickLog = QObject::connect(&timer, &IntervalTimer::Timer, [this] { events.push_back('T'); });
 };
 
-TEST_F(IntervalTimerTest, firstTickComesAFullIntervalAfterEnabling)
+TEST_F(IntervalTimerTest, FirstTickComesAFullIntervalAfterEnabling)
 {
     timer.setInterval(Interval);
     clock.start();
@@ -48,7 +49,7 @@ TEST_F(IntervalTimerTest, firstTickComesAFullIntervalAfterEnabling)
     EXPECT_GE(clock.elapsed(), Interval - 1);
 }
 
-TEST_F(IntervalTimerTest, anIntervalOfZeroNeverFires)
+TEST_F(IntervalTimerTest, AnIntervalOfZeroNeverFires)
 {
     timer.setEnabled(true);
     timer.setInterval(0);
@@ -56,7 +57,7 @@ TEST_F(IntervalTimerTest, anIntervalOfZeroNeverFires)
     EXPECT_TRUE(timer.isEnabled());
 }
 
-TEST_F(IntervalTimerTest, writingTheIntervalStartsAFullIntervalAgain)
+TEST_F(IntervalTimerTest, WritingTheIntervalStartsAFullIntervalAgain)
 {
     timer.setInterval(Interval);
     timer.setEnabled(true);
@@ -66,7 +67,7 @@ TEST_F(IntervalTimerTest, writingTheIntervalStartsAFullIntervalAgain)
     EXPECT_GE(clock.elapsed(), Interval / 2 + Interval - 1);
 }
 
-TEST_F(IntervalTimerTest, enablingARunningTimerDoesNotRestartIt)
+TEST_F(IntervalTimerTest, EnablingARunningTimerDoesNotRestartIt)
 {
     timer.setInterval(Interval);
     timer.setEnabled(true);
@@ -81,7 +82,7 @@ TEST_F(IntervalTimerTest, enablingARunningTimerDoesNotRestartIt)
     EXPECT_EQ(order().substr(0, 2), "TR");
 }
 
-TEST_F(IntervalTimerTest, disablingStopsItAndReenablingWaitsAFullInterval)
+TEST_F(IntervalTimerTest, DisablingStopsItAndReenablingWaitsAFullInterval)
 {
     timer.setInterval(Interval);
     timer.setEnabled(true);
@@ -98,7 +99,7 @@ TEST_F(IntervalTimerTest, disablingStopsItAndReenablingWaitsAFullInterval)
 
 // The day clock's last tick must come at 32 intervals, not a few percent
 // early or late: a late tick must not push back the rest.
-TEST_F(IntervalTimerTest, ticksKeepToTheirScheduleWithoutDrift)
+TEST_F(IntervalTimerTest, TicksKeepToTheirScheduleWithoutDrift)
 {
     constexpr int Period = 125;
     constexpr int Count = 16;

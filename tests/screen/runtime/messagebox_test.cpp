@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "qtmessagebox.h"
 
 #include <QApplication>
@@ -32,7 +33,7 @@ SeenBox readAndDismiss(const std::function<void()> &show)
     return seen;
 }
 
-TEST(QtMessageBox, showsTheTextWithLineBreaksUnderTheGamesCaptionWithOkOnly)
+TEST(QtMessageBox, ShowsTheTextWithLineBreaksUnderTheGamesCaptionWithOkOnly)
 {
     QtMessageBox messages;
     const SeenBox seen = readAndDismiss([&] { messages.show(QStringLiteral("一行目\r\n二行目")); });
@@ -43,7 +44,7 @@ TEST(QtMessageBox, showsTheTextWithLineBreaksUnderTheGamesCaptionWithOkOnly)
     EXPECT_EQ(seen.buttons, 1);
 }
 
-TEST(QtMessageBox, showsAnErrorWithACriticalIcon)
+TEST(QtMessageBox, ShowsAnErrorWithACriticalIcon)
 {
     QtMessageBox messages;
     const SeenBox seen = readAndDismiss([&] { messages.showError(QStringLiteral("<b>失敗</b>")); });

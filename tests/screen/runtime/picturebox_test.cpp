@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picturebox.h"
 #include "shape.h"
 #include "twips.h"
@@ -53,7 +54,7 @@ class BarWidth : public BarBox, public ::testing::WithParamInterface<BarCase>
 {
 };
 
-TEST_P(BarWidth, fillsItsShareOfTheBoxInScaleUnits)
+TEST_P(BarWidth, FillsItsShareOfTheBoxInScaleUnits)
 {
     bar->Move(0, 0, GetParam().gauge, 1);
     EXPECT_EQ(barPixelsInRow(10), qRound(GetParam().fractionOfBox * box.width()));
@@ -65,21 +66,21 @@ INSTANTIATE_TEST_SUITE_P(Gauges, BarWidth,
                          ::testing::Values(BarCase{0, 0}, BarCase{1, 0.01}, BarCase{25, 0.25},
                                            BarCase{50, 0.5}, BarCase{100, 1}, BarCase{130, 1}));
 
-TEST_F(BarBox, barFollowsAResizeOfItsBox)
+TEST_F(BarBox, BarFollowsAResizeOfItsBox)
 {
     bar->Move(0, 0, 50, 1);
     box.resize(300, 20);
     EXPECT_EQ(barPixelsInRow(10), 150);
 }
 
-TEST_F(BarBox, barFollowsANewScale)
+TEST_F(BarBox, BarFollowsANewScale)
 {
     bar->Move(0, 0, 50, 1);
     ASSERT_TRUE(box.setScale(0, 0, 200, 1));
     EXPECT_EQ(barPixelsInRow(10), 50);
 }
 
-TEST_F(BarBox, aScaleOfZeroWidthIsRefusedAndTheOldOneKept)
+TEST_F(BarBox, AScaleOfZeroWidthIsRefusedAndTheOldOneKept)
 {
     EXPECT_FALSE(box.setScale(0, 0, 0, 1));
     EXPECT_FALSE(box.setScale(0, 0, 100, std::numeric_limits<double>::infinity()));
@@ -87,7 +88,7 @@ TEST_F(BarBox, aScaleOfZeroWidthIsRefusedAndTheOldOneKept)
     EXPECT_EQ(barPixelsInRow(10), 100);
 }
 
-TEST(PictureBoxWithoutScale, placesShapesInTwips)
+TEST(PictureBoxWithoutScale, PlacesShapesInTwips)
 {
     PictureBox box;
     box.setGeometry(twipsRect(120, 4800, 3975, 375));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pictureloader.h"
 
 #include <QBuffer>
@@ -62,7 +63,7 @@ protected:
     QDir dir{tempDir.path()};
 };
 
-TEST_F(PictureFiles, aGoodBitmapLoadsWithItsPixels)
+TEST_F(PictureFiles, AGoodBitmapLoadsWithItsPixels)
 {
     const PictureResult result = loadPicture(write(dir, QStringLiteral("0.bmp"), goodBitmap()));
     ASSERT_TRUE(result.ok()) << qPrintable(result.error);
@@ -90,7 +91,7 @@ class BadPicture : public PictureFiles, public ::testing::WithParamInterface<Bad
 {
 };
 
-TEST_P(BadPicture, isRefusedWithItsReasonAndFullPath)
+TEST_P(BadPicture, IsRefusedWithItsReasonAndFullPath)
 {
     const QString path = GetParam().make(dir);
     const PictureResult result = loadPicture(path);
@@ -138,7 +139,7 @@ const BadFile BadFiles[] = {
 
 INSTANTIATE_TEST_SUITE_P(Files, BadPicture, ::testing::ValuesIn(BadFiles));
 
-TEST_F(PictureFiles, aFileWithoutReadPermissionIsUnreadable)
+TEST_F(PictureFiles, AFileWithoutReadPermissionIsUnreadable)
 {
     if (geteuid() == 0)
         GTEST_SKIP() << "root reads every file";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "twips.h"
 
 #include <QFontInfo>
@@ -27,7 +28,7 @@ class TwipsAtStandardDpi : public ::testing::TestWithParam<TwipsCase>
 };
 
 // The offscreen screen has the standard logical 96 dpi: 15 twips a pixel.
-TEST_P(TwipsAtStandardDpi, convertsToTheNearestLogicalPixel)
+TEST_P(TwipsAtStandardDpi, ConvertsToTheNearestLogicalPixel)
 {
     ASSERT_EQ(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0);
     EXPECT_EQ(twipsToPixels(GetParam().twips), GetParam().pixels);
@@ -39,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Layout, TwipsAtStandardDpi,
                                            TwipsCase{1440, 96}, TwipsCase{4305, 287},
                                            TwipsCase{6570, 438}, TwipsCase{-120, -8}));
 
-TEST(TwipsRect, controlsThatTouchInTwipsTouchOnScreen)
+TEST(TwipsRect, ControlsThatTouchInTwipsTouchOnScreen)
 {
     for (int left = 0; left < 200; ++left) {
         for (int width : {7, 8, 1335, 1215}) {
@@ -65,7 +66,7 @@ class LayoutColour : public ::testing::TestWithParam<ColourCase>
 {
 };
 
-TEST_P(LayoutColour, readsBlueGreenRedFromHighToLowByte)
+TEST_P(LayoutColour, ReadsBlueGreenRedFromHighToLowByte)
 {
     EXPECT_EQ(bgrColor(GetParam().bgr), GetParam().rgb);
 }
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Layout, LayoutColour,
                                            ColourCase{0x00C0C0FF, QColor(255, 192, 192)},
                                            ColourCase{0x00E0E0E0, QColor(224, 224, 224)}));
 
-TEST(GothicFont, resolvesToAnInstalledJapaneseFaceOfTheList)
+TEST(GothicFont, ResolvesToAnInstalledJapaneseFaceOfTheList)
 {
     const QFont font = gothicFont(11.25);
     EXPECT_TRUE(gothicFamilies().contains(QFontInfo(font).family()))
@@ -86,7 +87,7 @@ TEST(GothicFont, resolvesToAnInstalledJapaneseFaceOfTheList)
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 11.25);
 }
 
-TEST(GothicFont, hasAGlyphForEveryCharacterOfTheGamesTexts)
+TEST(GothicFont, HasAGlyphForEveryCharacterOfTheGamesTexts)
 {
     const QFontMetrics metrics(gothicFont(18));
     const QString texts = QStringLiteral("吸血愛の言葉通常態度軽い普通重い難易度危険度吸血鬼度日"
