@@ -12,13 +12,21 @@ cd "$(dirname "$0")/.."
 bash tools/setup-deps.sh
 
 jobs=$(nproc)
+passed=0 skipped=0
 
 suite() {
-    local dir=$1
+    local dir=$1 log
     shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
-    ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+    log=$(mktemp)
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs" | tee "$log"
+    # Every test that ran passed, or ctest failed and set -e has stopped here.
+    local total skips
+    total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n 1)
+    skips=$(grep -c '\*\*\*Skipped' "$log" || true)
+    rm -f "$log"
+    passed=$((passed + total - skips)) skipped=$((skipped + skips))
 }
 
 echo "== plain build =="
@@ -32,12 +40,11 @@ fi
 # No strict string checks: libxkbcommon-x11 hands strndup names that are not
 # NUL-terminated within their length, which they take for an overflow before
 # the game's window even exists.
-(
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-    export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
-    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-    suite build-asan -DVELMORA_SANITIZE=ON "${sanitizer_compiler[@]}"
-)
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+suite build-asan -DVELMORA_SANITIZE=ON "${sanitizer_compiler[@]}"
+unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 
 echo "== Debian package =="
 # Built as a packager builds it, from the tracked files alone in a folder of
@@ -66,3 +73,5 @@ bash tests/install/deb.sh "$work/velmora/obj-$(dpkg-architecture -qDEB_HOST_GNU_
     io.github.velmora.Velmora
 lintian -I --pedantic --fail-on error,warning "${debs[@]}"
 echo "PASS: lintian finds nothing in $(basename "${debs[0]}") and $(basename "${debs[1]}")"
+
+echo "check: $passed passed, 0 failed, $skipped skipped"
