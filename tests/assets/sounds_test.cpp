@@ -36,11 +36,11 @@ const fs::path Wavsynth = VELMORA_WAVSYNTH;
 constexpr double FullScale = 32768.0;
 
 struct Wave {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec audio{};
     std::vector<std::int16_t> samples; // 16-bit files only
     std::string problem;  // empty when the file read as a wave
 
-    double seconds() const { return spec.freq == 0 ? 0.0 : double(samples.size()) / spec.freq / spec.channels; }
+    double seconds() const { return audio.freq == 0 ? 0.0 : double(samples.size()) / audio.freq / audio.channels; }
 };
 
 std::string readBytes(const fs::path &path)
@@ -58,11 +58,11 @@ Wave readWave(const fs::path &path)
     Wave wave;
     Uint8 *buffer = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &wave.spec, &buffer, &length) == nullptr) {
+    if (SDL_LoadWAV(path.c_str(), &wave.audio, &buffer, &length) == nullptr) {
         wave.problem = SDL_GetError();
         return wave;
     }
-    if (wave.spec.format == AUDIO_S16LSB) {
+    if (wave.audio.format == AUDIO_S16LSB) {
         wave.samples.resize(length / sizeof(std::int16_t));
         std::memcpy(wave.samples.data(), buffer, wave.samples.size() * sizeof(std::int16_t));
     }
@@ -171,9 +171,9 @@ TEST_P(BuiltSound, LiesBesideTheGameUnderItsExactName)
 TEST_P(BuiltSound, IsMonoSixteenBitPcmAt44100Hz)
 {
     ASSERT_EQ(m_wave.problem, "");
-    EXPECT_EQ(m_wave.spec.format, AUDIO_S16LSB);
-    EXPECT_EQ(m_wave.spec.channels, 1);
-    EXPECT_EQ(m_wave.spec.freq, 44100);
+    EXPECT_EQ(m_wave.audio.format, AUDIO_S16LSB);
+    EXPECT_EQ(m_wave.audio.channels, 1);
+    EXPECT_EQ(m_wave.audio.freq, 44100);
 }
 
 TEST_P(BuiltSound, LastsItsIntendedLength)
@@ -326,7 +326,7 @@ double measuredFrequency(const Wave &wave)
         const double at = difference[lag];
         const double after = difference[lag + 1];
         const double offset = 0.5 * (before - after) / (before - 2.0 * at + after);
-        return wave.spec.freq / (double(lag) + offset);
+        return wave.audio.freq / (double(lag) + offset);
     }
     return 0.0;
 }
