@@ -11,17 +11,10 @@
 #
 # Sound goes to SDL's dummy driver, so no run depends on a sound card.
 set -euo pipefail
-if [[ $# -ne 1 || ! -d "$1" ]]; then
-    echo "usage: $(basename "$0") <build-folder>" >&2
-    exit 2
-fi
-build=$(cd "$1" && pwd)
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh"
-
-for tool in velmora stt.bmp bench/startup/startup bench/startup/startup_floor bench/startup/startup_game \
-    bench/idle/idle_cpu bench/press/press bench/audio_latency/audio_latency; do
-    [[ -e "$build/$tool" ]] || e2e_fail "$build/$tool is missing: build it first"
-done
+e2e_use_build "${1:-}" velmora stt.bmp bench/startup/startup bench/startup/startup_floor bench/startup/startup_game \
+    bench/idle/idle_cpu bench/press/press bench/audio_latency/audio_latency
+build=$BUILD
 
 e2e_start_xvfb
 mkdir -m 700 "$E2E_WORK/bench-runtime"

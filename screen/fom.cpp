@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fom.h"
 
-#include "aspecthint.h"
+#include "proportionhint.h"
 #include "assetfiles.h"
 #include "clocks.h"
 #include "commandbutton.h"

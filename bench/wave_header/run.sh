@@ -16,17 +16,11 @@
 # It builds nothing: build velmora and velmora_assets first. Sound goes to
 # SDL's dummy driver. Needs Xvfb, xdotool, ImageMagick and python3.
 set -euo pipefail
-if [[ $# -ne 1 || ! -d "$1" ]]; then
-    echo "usage: $(basename "$0") <build-folder>" >&2
-    exit 2
-fi
-build=$(cd "$1" && pwd)
 source "$(dirname "${BASH_SOURCE[0]}")/../../tests/e2e/lib.sh"
+e2e_use_build "${1:-}" velmora stt.bmp 0.wav 1.wav
+build=$BUILD
 export E2E_WMCLOSE=${E2E_WMCLOSE:-$build/tests/e2e/wmclose}
 e2e_require python3
-for file in velmora stt.bmp 0.wav 1.wav; do
-    [[ -e "$build/$file" ]] || e2e_fail "$build/$file is missing: build it first"
-done
 
 # copy_game <folder>: the executable with every picture and sound beside it.
 copy_game() {

@@ -10,13 +10,8 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-e2e_check_executable "${1:-}"
-game_dir=$(dirname "$(readlink -f "$1")")
-e2e_start_xvfb
-e2e_learn_pictures "$game_dir"
-convert "$game_dir/end.bmp" -resize '32x32!' -depth 8 "$E2E_WORK/known/end.png"
-e2e_start_game "$1"
-e2e_wait_for_window
+e2e_start_playing "${1:-}"
+convert "$E2E_GAME_DIR/end.bmp" -resize '32x32!' -depth 8 "$E2E_WORK/known/end.png"
 e2e_wait_for "title screen" e2e_shows_title
 
 double_click() {

@@ -122,6 +122,31 @@ e2e_check_executable() {
     [[ -x "$1" && ! -d "$1" ]] || e2e_fail "$1 is not an executable file"
 }
 
+# e2e_use_build <build-folder> <file...>: for the benchmarks, which take a
+# build folder and build nothing. Sets BUILD to its absolute path once every
+# file named is found in it.
+e2e_use_build() {
+    [[ $# -ge 1 && -d "$1" ]] || { echo "usage: $(basename "$0") <build-folder>" >&2; exit 2; }
+    BUILD=$(cd "$1" && pwd)
+    shift
+    local file
+    for file in "$@"; do
+        [[ -e "$BUILD/$file" ]] || e2e_fail "$BUILD/$file is missing: build it first"
+    done
+}
+
+# e2e_start_playing <executable>: the usual start of a script that plays:
+# an X server, the pictures beside the executable learnt, the game started
+# and its window found. E2E_GAME_DIR is the executable's folder.
+e2e_start_playing() {
+    e2e_check_executable "${1:-}"
+    E2E_GAME_DIR=$(dirname "$(readlink -f "$1")")
+    e2e_start_xvfb
+    e2e_learn_pictures "$E2E_GAME_DIR"
+    e2e_start_game "$1"
+    e2e_wait_for_window
+}
+
 # e2e_start_game <executable>: runs it in the background on the X server,
 # without a sound device unless SDL_AUDIODRIVER names one.
 e2e_start_game() {

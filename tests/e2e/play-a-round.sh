@@ -22,12 +22,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-e2e_check_executable "${1:-}"
-game_dir=$(dirname "$(readlink -f "$1")")
-e2e_start_xvfb
-e2e_learn_pictures "$game_dir"
-e2e_start_game "$1"
-e2e_wait_for_window
+e2e_start_playing "${1:-}"
 
 # Sets X, Y, WIDTH, HEIGHT and size ("<width>x<height>") from the window.
 window_size() {

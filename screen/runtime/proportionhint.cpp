@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "aspecthint.h"
+#include "proportionhint.h"
 
 #include <QGuiApplication>
 #include <QSize>
