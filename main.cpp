@@ -3,7 +3,7 @@
 #include "application.h"
 #include "applicationicon.h"
 #include "audiodevice.h"
-#include "desktopsession.h"
+#include "desktop.h"
 #include "fom.h"
 #include "fontcheck.h"
 #include "qtmessagebox.h"
@@ -13,32 +13,36 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 int main(int argc, char **argv)
 {
-    if (!DesktopSession::hasDisplay()) {
-        std::fprintf(stderr, "%s\n", DesktopSession::noDisplayMessage().toLocal8Bit().constData());
+    if (!Desktop::hasDisplay()) {
+        std::fprintf(stderr, "%s\n", Desktop::noDisplayMessage().toLocal8Bit().constData());
         return EXIT_FAILURE;
     }
-    DesktopSession::keepToTheSessionBusThereIs();
-    DesktopSession::guardPlatformStart(true);
-    QApplication app(argc, argv);
-    DesktopSession::guardPlatformStart(false);
+    Desktop::avoidLaunchingASessionBus();
+    std::optional<QApplication> app;
+    {
+        Desktop::PlatformStartGuard guard;
+        app.emplace(argc, argv);
+    }
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QApplication::setWindowIcon(applicationIcon());
     // Ties the window to its desktop entry, where Wayland looks up the icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
 
     if (const QString warning = missingFontWarning(); !warning.isEmpty())
         std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
 
     SeededRandom random = SeededRandom::fromClock();
+    Desktop::nameSoundStream();
     AudioDevice audio;
     QtMessageBox messageBox;
     Fom fom({random, messageBox, audio, applicationDir()});
     if (!fom.Form_Load())
         return EXIT_FAILURE;
     fom.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -5,26 +5,19 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-// The id of the game's desktop entry, which names its icon.
-constexpr const char *IconName = "io.github.velmora.Velmora";
-
 // The game has no volume setting of its own: the desktop's volume control is
 // where a player lowers or mutes it, so its stream must show there under the
-// game's name and icon, as a game. SDL names the application and the stream
-// for PulseAudio and PipeWire and gives PipeWire the role; libpulse reads
-// the role and the icon, which SDL does not pass on, from the environment.
-// A user's own setting of any of them wins.
+// game's name, as a game. SDL names the application and the stream for the
+// sound servers that take a name, and gives the role to those that take it
+// from SDL.
 void nameTheStream()
 {
     SDL_SetHint(SDL_HINT_APP_NAME, "Velmora");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Music and sound effects");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
-    setenv("PULSE_PROP_media.role", "game", 0);
-    setenv("PULSE_PROP_application.icon_name", IconName, 0);
 }
 
 } // namespace

@@ -10,7 +10,8 @@
 // player's channel. When no real device can be had it falls back to SDL's
 // "dummy" driver, where every player works and nothing is heard; a driver the
 // user chose through SDL_AUDIODRIVER is tried first. On a sound server the
-// stream is listed as "Velmora", with the game's icon and the role "game".
+// stream is listed as "Velmora", with the role "game"; its icon is the
+// desktop's affair, set in the environment before the device opens.
 // It never throws, and says on standard error when it has to fall back. The
 // destructor halts every channel and releases the device.
 class AudioDevice

@@ -3,8 +3,10 @@
 
 #include "layout.h"
 
-class QObject;
-class QWidget;
+#include <QWidget>
+
+#include <array>
+#include <cstddef>
 
 // Makes one control of the window from its layout row: the adapter of its
 // kind, named "Img" or "Com(2)" so that the window and its tests find it by
@@ -14,3 +16,24 @@ QObject *createControl(const Layout::Row &row, QWidget *container);
 // The object name of a control: its name, with its index for an element of
 // a control array.
 QString controlName(const char *name, int index);
+
+// The control of the window with that name. A layout row renamed, dropped
+// or given another kind stops the game here, as the window is built, in
+// every build: never a null control later on.
+template<typename T>
+T *findControl(const QWidget *window, const char *name, int index = Layout::NoIndex)
+{
+    T *found = window->findChild<T *>(controlName(name, index));
+    if (!found)
+        qFatal("velmora: the layout has no control %s of the kind the window needs",
+               qPrintable(controlName(name, index)));
+    return found;
+}
+
+// Every element of a control array, by index.
+template<typename T, std::size_t N>
+void findControls(const QWidget *window, std::array<T *, N> &array, const char *name)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        array[i] = findControl<T>(window, name, static_cast<int>(i));
+}

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "fom.h"
 
-#include "proportionhint.h"
 #include "assetfiles.h"
 #include "clocks.h"
 #include "commandbutton.h"
@@ -20,32 +19,20 @@
 #include "pictureloader.h"
 #include "shape.h"
 #include "twips.h"
+#include "utf8.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QMoveEvent>
-#include <QResizeEvent>
-#include <QScreen>
 #include <QShowEvent>
 
-#include <algorithm>
 #include <cstdio>
-
-namespace {
-
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-} // namespace
 
 Fom::Fom(const FomServices &services, QWidget *parent)
     : QWidget(parent)
     , m_random(services.random)
     , m_messageBox(services.messageBox)
     , AppDir(services.appDir)
-    , m_layout(this, QSize(Layout::ClientWidth, Layout::ClientHeight))
+    , m_fit(this, QSize(Layout::ClientWidth, Layout::ClientHeight))
     , MMC(services.audio)
 {
     setWindowTitle(QString::fromUtf8(Layout::Caption));
@@ -56,7 +43,6 @@ Fom::Fom(const FomServices &services, QWidget *parent)
     setPalette(palette);
     setFont(gothicFont(9));
     buildLayout();
-    placeControls();
     connectHandlers();
 }
 
@@ -66,13 +52,13 @@ Fom::Fom(const FomServices &services, QWidget *parent)
 bool Fom::Form_Load()
 {
     // The random source was seeded from the clock when it was made.
-    fitToScreen();
+    m_fit.fitToScreen();
     if (!loadInto(ImgStt, TitlePictureName))
         return false;
     // The title picture covers the whole window. It is drawn for the client
     // area, so it is stretched over that rather than the outer frame, whose
     // size differs from one window manager to the next.
-    m_layout.place(ImgStt, QRect(0, 0, Layout::ClientWidth, Layout::ClientHeight));
+    m_fit.place(ImgStt, QRect(0, 0, Layout::ClientWidth, Layout::ClientHeight));
     for (int i = 1; i < MoodCount; ++i)
         loadElement(E, "E");
     for (int k = 1; k < MoodCount * ActionCount; ++k)
@@ -232,9 +218,9 @@ void Fom::GameEnd(EndingKind Kind)
         if (!loadInto(Img, picture))
             return;
     }
-    TtlLbl->setCaption(text(ending.title));
+    TtlLbl->setCaption(fromUtf8(ending.title));
     for (std::string_view box : ending.boxes)
-        m_messageBox.show(text(box));
+        m_messageBox.show(fromUtf8(box));
     loadInto(Img, FinalEndPicture);
 }
 
@@ -247,8 +233,6 @@ void Fom::showEvent(QShowEvent *event)
         m_activated = true;
         Form_Activate();
     }
-    // Showing writes the window's size hints afresh, after this event.
-    QMetaObject::invokeMethod(this, &Fom::keepProportions, Qt::QueuedConnection);
 }
 
 void Fom::closeEvent(QCloseEvent *event)
@@ -257,66 +241,14 @@ void Fom::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-// The player may resize or maximise the window: the whole screen follows,
-// from the twips of the layout.
-void Fom::resizeEvent(QResizeEvent *event)
+// The buttons' bevels and the options' marks grow and shrink with the
+// window, as their captions do.
+void Fom::scaleButtonFaces(double factor)
 {
-    QWidget::resizeEvent(event);
-    m_layout.fit(size());
     for (OptionButton *option : Opt)
-        option->setScale(m_layout.factor());
+        option->setScale(factor);
     for (CommandButton *button : Com)
-        button->setScale(m_layout.factor());
-}
-
-// Every control of the layout is placed from its twips; shapes are left to
-// the panel that holds them, which places them in its own scale.
-void Fom::placeControls()
-{
-    for (const Layout::Row &row : Layout::rows()) {
-        if (row.kind == Layout::Kind::Timer || row.kind == Layout::Kind::Shape)
-            continue;
-        if (auto *widget = findChild<QWidget *>(controlName(row.name, row.index)))
-            m_layout.place(widget, QRect(row.left, row.top, row.width, row.height));
-    }
-}
-
-// The window manager's frame is unknown until it has framed the window:
-// only then can the opening size allow for it, once.
-void Fom::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    if (m_framed || frameGeometry().size() == size())
-        return;
-    m_framed = true;
-    if (windowState() == Qt::WindowNoState)
-        fitToScreen();
-}
-
-// The window opens as laid out, at left 100, top 0 twips. On a screen too
-// small for it, frame included, it opens as large as fits, in the same
-// proportions, and moves in only as far as it must to be seen whole.
-void Fom::fitToScreen()
-{
-    const QSize laidOut(twipsToPixels(Layout::ClientWidth), twipsToPixels(Layout::ClientHeight));
-    const QRect available = screen()->availableGeometry();
-    const QSize frame = frameGeometry().size() - size();
-    const QSize fitted = fittedSize(laidOut, available.size() - frame);
-    resize(fitted);
-    setMinimumSize(fitted.boundedTo(laidOut / 2));
-    const auto inside = [](int wanted, int first, int length, int extent) {
-        return std::clamp(wanted, first, std::max(first, first + extent - length));
-    };
-    move(inside(twipsToPixels(100), available.left(), fitted.width() + frame.width(), available.width()),
-         inside(twipsToPixels(0), available.top(), fitted.height() + frame.height(), available.height()));
-    keepProportions();
-}
-
-// Where the window manager allows, the player's resizing keeps the layout's
-// proportions; elsewhere the layout is centred in whatever shape it gets.
-void Fom::keepProportions()
-{
-    keepAspectRatio(this, QSize(Layout::ClientWidth, Layout::ClientHeight));
+        button->setScale(factor);
 }
 
 // A new element of an image array is a copy of its first: same place,
@@ -335,7 +267,7 @@ void Fom::loadElement(std::vector<Image *> &array, const char *name)
 // Every file of the game is found here: in the application's folder.
 QString Fom::assetPath(std::string_view fileName) const
 {
-    return AppDir + text(fileName);
+    return AppDir + fromUtf8(fileName);
 }
 
 // A picture is kept at its full resolution, whatever size it is shown at
@@ -370,32 +302,36 @@ void Fom::buildLayout()
 {
     QList<QWidget *> frontToBack;
     for (const Layout::Row &row : Layout::rows()) {
-        QWidget *container = qstrcmp(row.container, "Fom") == 0 ? this : control<QWidget>(row.container);
-        QObject *created = createControl(row, container);
-        if (auto *widget = qobject_cast<QWidget *>(created))
-            frontToBack.append(widget);
+        QWidget *container = qstrcmp(row.container, "Fom") == 0 ? this : findControl<QWidget>(this, row.container);
+        auto *widget = qobject_cast<QWidget *>(createControl(row, container));
+        if (!widget)
+            continue;
+        frontToBack.append(widget);
+        // Shapes are left to the panel that holds them, in its own scale.
+        if (row.kind != Layout::Kind::Shape)
+            m_fit.place(widget, QRect(row.left, row.top, row.width, row.height));
     }
     for (auto it = frontToBack.crbegin(); it != frontToBack.crend(); ++it)
         (*it)->raise();
 
-    NanPic = control<PictureBox>("NanPic");
-    controlArray(Opt, "Opt");
-    controlArray(Com, "Com");
-    BldTim = control<IntervalTimer>("BldTim");
-    DayTim = control<IntervalTimer>("DayTim");
-    Pic = control<PictureBox>("Pic");
-    Shp = control<Shape>("Shp");
-    BldPic = control<PictureBox>("BldPic");
-    BldShp = control<Shape>("BldShp");
-    BakSongTim = control<IntervalTimer>("BakSongTim");
-    Tim = control<IntervalTimer>("Tim");
-    TtlLbl = control<Label>("TtlLbl");
-    controlArray(Label1, "Label1");
-    DayLbl = control<Label>("DayLbl");
-    E2 = {control<Image>("E2", 0)};
-    E = {control<Image>("E", 0)};
-    ImgStt = control<Image>("ImgStt");
-    Img = control<Image>("Img");
+    NanPic = findControl<PictureBox>(this, "NanPic");
+    findControls(this, Opt, "Opt");
+    findControls(this, Com, "Com");
+    BldTim = findControl<IntervalTimer>(this, "BldTim");
+    DayTim = findControl<IntervalTimer>(this, "DayTim");
+    Pic = findControl<PictureBox>(this, "Pic");
+    Shp = findControl<Shape>(this, "Shp");
+    BldPic = findControl<PictureBox>(this, "BldPic");
+    BldShp = findControl<Shape>(this, "BldShp");
+    BakSongTim = findControl<IntervalTimer>(this, "BakSongTim");
+    Tim = findControl<IntervalTimer>(this, "Tim");
+    TtlLbl = findControl<Label>(this, "TtlLbl");
+    findControls(this, Label1, "Label1");
+    DayLbl = findControl<Label>(this, "DayLbl");
+    E2 = {findControl<Image>(this, "E2", 0)};
+    E = {findControl<Image>(this, "E", 0)};
+    ImgStt = findControl<Image>(this, "ImgStt");
+    Img = findControl<Image>(this, "Img");
 }
 
 void Fom::connectHandlers()
@@ -414,22 +350,5 @@ void Fom::connectHandlers()
     connect(BldTim, &IntervalTimer::Timer, this, &Fom::BldTim_Timer);
     connect(DayTim, &IntervalTimer::Timer, this, &Fom::DayTim_Timer);
     connect(BakSongTim, &IntervalTimer::Timer, this, &Fom::BakSongTim_Timer);
-}
-
-// A layout row renamed, dropped or given another kind stops the game here,
-// as the window is built, in every build: never a null control later on.
-template<typename T>
-T *Fom::control(const char *name, int index) const
-{
-    T *found = findChild<T *>(controlName(name, index));
-    if (!found)
-        qFatal("velmora: the layout has no control %s of the kind the window needs", qPrintable(controlName(name, index)));
-    return found;
-}
-
-template<typename T, std::size_t N>
-void Fom::controlArray(std::array<T *, N> &array, const char *name) const
-{
-    for (std::size_t i = 0; i < N; ++i)
-        array[i] = control<T>(name, static_cast<int>(i));
+    connect(&m_fit, &WindowFit::scaled, this, &Fom::scaleButtonFaces);
 }

@@ -4,8 +4,8 @@
 #include "actions.h"
 #include "gamestate.h"
 #include "levels.h"
-#include "scaledlayout.h"
 #include "soundplayers.h"
+#include "windowfit.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -59,8 +59,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
 
 private:
     void Form_Activate();
@@ -80,15 +78,11 @@ private:
 
     void buildLayout();
     void connectHandlers();
-    void placeControls();
-    void fitToScreen();
-    void keepProportions();
+    void scaleButtonFaces(double factor);
     void loadElement(std::vector<Image *> &array, const char *name);
     QString assetPath(std::string_view fileName) const;
     bool loadInto(Image *image, std::string_view fileName);
     void fail(const QString &message);
-    template<typename T> T *control(const char *name, int index = -1) const;
-    template<typename T, std::size_t N> void controlArray(std::array<T *, N> &array, const char *name) const;
 
     GameState m_state;
     RandomSource &m_random;
@@ -96,8 +90,7 @@ private:
     QString AppDir;
     bool m_activated = false;
     bool m_failed = false;
-    ScaledLayout m_layout;
-    bool m_framed = false;
+    WindowFit m_fit;
 
     PictureBox *NanPic = nullptr;
     std::array<OptionButton *, std::size(Levels)> Opt{};

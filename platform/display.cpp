@@ -1,30 +1,31 @@
 // SPDX-License-Identifier: MIT
-#include "desktopsession.h"
+#include "desktop.h"
 
 #include <QFileInfo>
-#include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
 
-namespace DesktopSession {
+namespace Desktop {
 
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
+QtMessageHandler handlerBeforeStart = nullptr;
 
+#ifdef Q_OS_LINUX
 // libwayland connects to this socket when WAYLAND_DISPLAY is unset.
 bool hasDefaultWaylandSocket()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     return !runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/wayland-0")).exists();
 }
+#endif
 
 void failedPlatformStart(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type != QtFatalMsg) {
-        if (previousHandler)
-            previousHandler(type, context, message);
+        if (handlerBeforeStart)
+            handlerBeforeStart(type, context, message);
         else
             std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
         return;
@@ -40,6 +41,7 @@ void failedPlatformStart(QtMsgType type, const QMessageLogContext &context, cons
 
 bool hasDisplay()
 {
+#ifdef Q_OS_LINUX
     // A platform chosen by name that needs no display server (offscreen,
     // vnc, eglfs...) is the player's affair.
     const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
@@ -48,6 +50,9 @@ bool hasDisplay()
         return true;
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         || hasDefaultWaylandSocket();
+#else
+    return true;
+#endif
 }
 
 QString noDisplayMessage()
@@ -57,25 +62,16 @@ QString noDisplayMessage()
                           "start the game from a desktop session.");
 }
 
-void keepToTheSessionBusThereIs()
+PlatformStartGuard::PlatformStartGuard()
+    : m_previous(qInstallMessageHandler(failedPlatformStart))
 {
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return;
-    // libdbus finds the user's bus here by itself.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists())
-        return;
-    // An address that leads nowhere: every library that asks gets a plain
-    // "no bus" and goes on without one, and nothing is launched.
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/dev/null");
+    handlerBeforeStart = m_previous;
 }
 
-void guardPlatformStart(bool on)
+PlatformStartGuard::~PlatformStartGuard()
 {
-    if (on)
-        previousHandler = qInstallMessageHandler(failedPlatformStart);
-    else
-        qInstallMessageHandler(previousHandler);
+    qInstallMessageHandler(m_previous);
+    handlerBeforeStart = nullptr;
 }
 
-} // namespace DesktopSession
+} // namespace Desktop

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: MIT
-#include "proportionhint.h"
+#include "desktop.h"
 
 #include <QGuiApplication>
 #include <QSize>
 #include <QWidget>
 
+#if VELMORA_HAVE_X11 && QT_CONFIG(xcb)
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#endif
 
-void keepAspectRatio(QWidget *window, QSize proportions)
+namespace Desktop {
+
+void keepAspectRatio([[maybe_unused]] QWidget *window, [[maybe_unused]] QSize proportions)
 {
+#if VELMORA_HAVE_X11 && QT_CONFIG(xcb)
+    // Qt offers no call for the aspect hint, so it goes to the window
+    // through Xlib, on X11 alone.
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->display() || !window->testAttribute(Qt::WA_WState_Created) || proportions.isEmpty())
         return;
@@ -29,4 +36,7 @@ void keepAspectRatio(QWidget *window, QSize proportions)
     XSetWMNormalHints(display, id, hints);
     XFree(hints);
     XFlush(display);
+#endif
 }
+
+} // namespace Desktop
