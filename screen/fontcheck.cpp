@@ -4,6 +4,7 @@
 #include "endings.h"
 #include "layout.h"
 #include "twips.h"
+#include "utf8.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -17,8 +18,7 @@ namespace {
 
 void addCharacters(std::set<char32_t> &characters, std::string_view utf8)
 {
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    for (char32_t c : text.toUcs4()) {
+    for (char32_t c : fromUtf8(utf8).toUcs4()) {
         if (c > U' ')
             characters.insert(c);
     }

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "picturewords.h"
 
+#include "actions.h"
+#include "gamestate.h"
 #include "image.h"
+#include "utf8.h"
 
 #include <string_view>
 
 namespace {
 
 // Mood by mood, as the pictures draw her.
-constexpr std::string_view MoodWords[3] = {
+constexpr std::string_view MoodWords[MoodCount] = {
     "夢見心地：紫の月の下でまどろみ、首すじを無防備にさらしている",
     "打ち解けている：ろうそくの灯りの中で手を組み、こちらに微笑みかけている",
     "警戒している：冷たい緑の光の中で身を引き、襟元に手をやって横目でうかがっている",
@@ -16,7 +19,7 @@ constexpr std::string_view MoodWords[3] = {
 
 // Her reaction while a button is held, by mood and by button: "吸血",
 // "愛の言葉", "通常態度".
-constexpr std::string_view ReactionWords[3][3] = {
+constexpr std::string_view ReactionWords[MoodCount][ActionCount] = {
     {"吸血への反応：マントに包まれても夢の中でほとんど身じろぎしない。首に小さな二つの痕",
      "愛の言葉への反応：言葉は夢の中に届き、ハートに囲まれて眠ったまま微笑む",
      "通常態度への反応：そばに紅茶が置かれ、少し目を開けてまたまどろむ"},
@@ -28,19 +31,14 @@ constexpr std::string_view ReactionWords[3][3] = {
      "通常態度への反応：礼儀正しさに安心し、紅茶を前に眉がゆるむ"},
 };
 
-QString words(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 } // namespace
 
 void describePictures(const std::vector<Image *> &moods, const std::vector<Image *> &reactions)
 {
-    for (std::size_t mood = 0; mood < moods.size() && mood < 3; ++mood) {
-        moods[mood]->setAccessibleDescription(words(MoodWords[mood]));
-        for (std::size_t action = 0; action < 3 && mood * 3 + action < reactions.size(); ++action)
-            reactions[mood * 3 + action]->setAccessibleDescription(
-                    words(MoodWords[mood]) + QStringLiteral("。") + words(ReactionWords[mood][action]));
+    for (std::size_t mood = 0; mood < moods.size() && mood < MoodCount; ++mood) {
+        moods[mood]->setAccessibleDescription(fromUtf8(MoodWords[mood]));
+        for (std::size_t action = 0; action < ActionCount && mood * ActionCount + action < reactions.size(); ++action)
+            reactions[mood * ActionCount + action]->setAccessibleDescription(
+                    fromUtf8(MoodWords[mood]) + QStringLiteral("。") + fromUtf8(ReactionWords[mood][action]));
     }
 }
