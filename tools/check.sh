@@ -3,8 +3,10 @@
 # Installs what is missing, then builds and runs the whole test suite twice,
 # with warnings as errors: a plain build with GCC and the benchmarks, and one
 # under AddressSanitizer and UndefinedBehaviorSanitizer, with clang when it is
-# installed, so that both compilers see the code. Last it builds the Debian
-# packages from a copy of the tree and checks them with lintian.
+# installed, so that both compilers see the code. A third build leaves X11
+# out, as on a desktop without it, and runs the tests that need no X server.
+# Last it builds the Debian packages from a copy of the tree and checks them
+# with lintian.
 # Exits non-zero on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,13 +16,15 @@ bash tools/setup-deps.sh
 jobs=$(nproc)
 passed=0 skipped=0
 
+# suite <build folder> [cmake options...]; CTEST_OPTIONS narrows the tests.
 suite() {
     local dir=$1 log
     shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
     log=$(mktemp)
-    ctest --test-dir "$dir" --output-on-failure -j "$jobs" | tee "$log"
+    # shellcheck disable=SC2086
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs" ${CTEST_OPTIONS:-} | tee "$log"
     # Every test that ran passed, or ctest failed and set -e has stopped here.
     local total skips
     total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n 1)
@@ -45,6 +49,9 @@ export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 suite build-asan -DVELMORA_SANITIZE=ON "${sanitizer_compiler[@]}"
 unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
+
+echo "== build without X11 =="
+CTEST_OPTIONS="--label-exclude e2e" suite build-nox11 -DCMAKE_DISABLE_FIND_PACKAGE_X11=ON
 
 echo "== Debian package =="
 # Built as a packager builds it, from the tracked files alone in a folder of
