@@ -93,6 +93,16 @@ QString controlName(const char *name, int index)
     return index == Layout::NoIndex ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
 }
 
+Image *createElement(const Image &first, const char *name, int index)
+{
+    auto *element = new Image(first.parentWidget());
+    element->setObjectName(controlName(name, index));
+    element->setGeometry(first.geometry());
+    element->setStretch(first.stretch());
+    element->setVisible(false);
+    return element;
+}
+
 QObject *createControl(const Row &row, QWidget *container)
 {
     QObject *control = nullptr;

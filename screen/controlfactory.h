@@ -8,10 +8,16 @@
 #include <array>
 #include <cstddef>
 
+class Image;
+
 // Makes one control of the window from its layout row: the adapter of its
 // kind, named "Img" or "Com(2)" so that the window and its tests find it by
 // the name the layout gives it, placed in twips inside its container.
 QObject *createControl(const Layout::Row &row, QWidget *container);
+
+// A new element of an image array, a copy of its first: same place,
+// hidden, a store for one picture.
+Image *createElement(const Image &first, const char *name, int index);
 
 // The object name of a control: its name, with its index for an element of
 // a control array.

@@ -60,9 +60,9 @@ bool Fom::Form_Load()
     // size differs from one window manager to the next.
     m_fit.place(ImgStt, QRect(0, 0, Layout::ClientWidth, Layout::ClientHeight));
     for (int i = 1; i < MoodCount; ++i)
-        loadElement(E, "E");
+        E.push_back(createElement(*E[0], "E", i));
     for (int k = 1; k < MoodCount * ActionCount; ++k)
-        loadElement(E2, "E2");
+        E2.push_back(createElement(*E2[0], "E2", k));
     int k = 0;
     for (int i = 0; i < MoodCount; ++i) {
         if (!loadInto(E[i], moodPictureName(i)))
@@ -249,19 +249,6 @@ void Fom::scaleButtonFaces(double factor)
         option->setScale(factor);
     for (CommandButton *button : Com)
         button->setScale(factor);
-}
-
-// A new element of an image array is a copy of its first: same place,
-// hidden, a store for one picture.
-void Fom::loadElement(std::vector<Image *> &array, const char *name)
-{
-    const Image *first = array.front();
-    auto *element = new Image(this);
-    element->setObjectName(controlName(name, static_cast<int>(array.size())));
-    element->setGeometry(first->geometry());
-    element->setStretch(first->stretch());
-    element->setVisible(false);
-    array.push_back(element);
 }
 
 // Every file of the game is found here: in the application's folder.

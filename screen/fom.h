@@ -79,7 +79,6 @@ private:
     void buildLayout();
     void connectHandlers();
     void scaleButtonFaces(double factor);
-    void loadElement(std::vector<Image *> &array, const char *name);
     QString assetPath(std::string_view fileName) const;
     bool loadInto(Image *image, std::string_view fileName);
     void fail(const QString &message);
