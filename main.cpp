@@ -36,7 +36,7 @@ int main(int argc, char **argv)
     SeededRandom random = SeededRandom::fromClock();
     AudioDevice audio;
     QtMessageBox messageBox;
-    Fom fom({random, messageBox, audio, applicationDir()});
+    Fom fom({random, messageBox, audio, assetDir()});
     if (!fom.Form_Load())
         return EXIT_FAILURE;
     fom.show();
