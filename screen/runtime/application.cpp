@@ -3,11 +3,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 QString assetDir()
 {
-    return chooseAssetDir(applicationDir(), QStringLiteral(VELMORA_DATADIR));
+    return chooseAssetDir(applicationDir(), QFile::decodeName(VELMORA_DATADIR));
 }
 
 // Any picture or sound beside the executable makes its folder the game's,
