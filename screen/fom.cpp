@@ -332,7 +332,7 @@ void Fom::loadElement(std::vector<Image *> &array, const char *name)
     array.push_back(element);
 }
 
-// Every file of the game is found here: in the application's folder.
+// Every file of the game is found here: in the folder chosen at start-up.
 QString Fom::assetPath(std::string_view fileName) const
 {
     return AppDir + text(fileName);
