@@ -40,7 +40,7 @@ int main(int argc, char **argv)
     Desktop::nameSoundStream();
     AudioDevice audio;
     QtMessageBox messageBox;
-    Fom fom({random, messageBox, audio, applicationDir()});
+    Fom fom({random, messageBox, audio, assetDir()});
     if (!fom.Form_Load())
         return EXIT_FAILURE;
     fom.show();

@@ -1,10 +1,10 @@
 # SPDX-License-Identifier: MIT
-# The install layout. By default it is Debian's layout for games: the real
-# executable in a private folder, its pictures and sounds as shared data with
-# a link to each beside the executable, and a link to the executable in the
-# games folder. The game finds its files through the real location of its
-# executable, so it plays whichever link starts it. The build folder itself is
-# the other layout: the executable with its files beside it, to play in place.
+# The install layout, Debian's for games: the executable in the games folder
+# and its pictures and sounds in VELMORA_DATADIR, which the game has written
+# into it. That folder is absolute, so the data always lands where the game
+# looks, whatever prefix an install is given later. The build folder itself
+# is the other layout: the executable with its files beside it, to play in
+# place.
 
 # The 23 files the build puts beside the executable, as the asset folders
 # name them.
@@ -12,34 +12,9 @@ get_property(velmora_picture_files DIRECTORY ${PROJECT_SOURCE_DIR}/assets/pictur
 get_directory_property(velmora_sound_files DIRECTORY ${PROJECT_SOURCE_DIR}/assets/sounds DEFINITION velmora_sound_files)
 set(velmora_asset_files ${velmora_picture_files} ${velmora_sound_files})
 
-set(VELMORA_INSTALL_GAMEDIR lib/games/velmora)
-set(VELMORA_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/games/velmora)
-set(VELMORA_INSTALL_LAUNCHERDIR games)
-if(IS_ABSOLUTE "${CMAKE_INSTALL_DATADIR}")
-    message(FATAL_ERROR "The links beside the game are relative: give CMAKE_INSTALL_DATADIR relative to the prefix, "
-                        "not \"${CMAKE_INSTALL_DATADIR}\".")
-endif()
-
-install(TARGETS velmora RUNTIME DESTINATION ${VELMORA_INSTALL_GAMEDIR})
-install(FILES ${velmora_asset_files} DESTINATION ${VELMORA_INSTALL_DATADIR})
-
-# Relative links are made once here, in the build tree, and installed as
-# links: they hold whatever the prefix or DESTDIR, and a package can be
-# unpacked under any root.
-function(velmora_install_link target linkDir destination)
-    set(stagingDir ${CMAKE_CURRENT_BINARY_DIR}/links/${destination})
-    cmake_path(GET target FILENAME name)
-    file(MAKE_DIRECTORY ${stagingDir})
-    file(RELATIVE_PATH relativeTarget /prefix/${linkDir} /prefix/${target})
-    file(CREATE_LINK ${relativeTarget} ${stagingDir}/${name} SYMBOLIC)
-    install(FILES ${stagingDir}/${name} DESTINATION ${destination})
-endfunction()
-
-foreach(asset IN LISTS velmora_asset_files)
-    cmake_path(GET asset FILENAME name)
-    velmora_install_link(${VELMORA_INSTALL_DATADIR}/${name} ${VELMORA_INSTALL_GAMEDIR} ${VELMORA_INSTALL_GAMEDIR})
-endforeach()
-velmora_install_link(${VELMORA_INSTALL_GAMEDIR}/velmora ${VELMORA_INSTALL_LAUNCHERDIR} ${VELMORA_INSTALL_LAUNCHERDIR})
+set(VELMORA_INSTALL_GAMESDIR games)
+install(TARGETS velmora RUNTIME DESTINATION ${VELMORA_INSTALL_GAMESDIR})
+install(FILES ${velmora_asset_files} DESTINATION ${VELMORA_DATADIR})
 
 # The desktop runs the game by its absolute path, since the games folder is
 # not on every user's PATH. The prefix is only known for sure when installing
@@ -47,7 +22,7 @@ velmora_install_link(${VELMORA_INSTALL_GAMEDIR}/velmora ${VELMORA_INSTALL_LAUNCH
 install(CODE "set(VELMORA_APP_ID ${VELMORA_APP_ID})
     set(desktopTemplate \"${CMAKE_CURRENT_SOURCE_DIR}/${VELMORA_APP_ID}.desktop.in\")
     set(desktopEntry \"${CMAKE_CURRENT_BINARY_DIR}/${VELMORA_APP_ID}.desktop\")
-    set(launcher \"${VELMORA_INSTALL_LAUNCHERDIR}/velmora\")
+    set(launcher \"${VELMORA_INSTALL_GAMESDIR}/velmora\")
     set(applicationsDir \"${CMAKE_INSTALL_DATADIR}/applications\")")
 install(CODE [[
     set(VELMORA_LAUNCHER "${CMAKE_INSTALL_PREFIX}/${launcher}")

@@ -251,7 +251,7 @@ void Fom::scaleButtonFaces(double factor)
         button->setScale(factor);
 }
 
-// Every file of the game is found here: in the application's folder.
+// Every file of the game is found here: in the folder chosen at start-up.
 QString Fom::assetPath(std::string_view fileName) const
 {
     return AppDir + fromUtf8(fileName);

@@ -5,8 +5,9 @@
 # under AddressSanitizer and UndefinedBehaviorSanitizer, with clang when it is
 # installed, so that both compilers see the code. A third build leaves X11
 # out, as on a desktop without it, and runs the tests that need no X server.
-# Last it builds the Debian packages from a copy of the tree and checks them
-# with lintian.
+# Last it builds the Debian source and binary packages from a release
+# tarball of the tree, checks them with lintian, installs and plays them with
+# their autopkgtest, and purges them again.
 # Exits non-zero on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +15,8 @@ cd "$(dirname "$0")/.."
 bash tools/setup-deps.sh
 
 jobs=$(nproc)
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
 passed=0 skipped=0
 
 # suite <build folder> [cmake options...]; CTEST_OPTIONS narrows the tests.
@@ -53,21 +56,29 @@ unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 echo "== build without X11 =="
 CTEST_OPTIONS="--label-exclude e2e" suite build-nox11 -DCMAKE_DISABLE_FIND_PACKAGE_X11=ON
 
-echo "== Debian package =="
-# Built as a packager builds it, from the tracked files alone in a folder of
-# its own: no build folder of this tree leaks in, and dpkg-buildpackage's
-# output, written beside the source, stays out of the tree's parent.
+echo "== Debian packages =="
+# Built as a packager builds them, in a folder of their own: the upstream
+# tarball is a git archive, which leaves debian/ and .ci/ out, and the tree's
+# debian/ is added to it. The archive is of the tree as it is now, changes
+# not yet committed and new files not ignored included, written as a git
+# tree through a scratch index: neither the index nor the working tree is
+# touched, and in a clean clone, as in CI, it is HEAD's tree.
 if ! dpkg-checkbuilddeps 2>/dev/null; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
     DEBIAN_FRONTEND=noninteractive $sudo apt-get build-dep -y -qq --no-install-recommends "$PWD" >/dev/null
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/velmora"
-git ls-files -z --cached --others --exclude-standard | tar --null -T - --ignore-failed-read -cf - 2>/dev/null |
-    tar -xf - -C "$work/velmora"
-(cd "$work/velmora" && DEB_BUILD_OPTIONS="parallel=$jobs" dpkg-buildpackage -us -uc -b >"$work/build.log" 2>&1) ||
+cp "$(git rev-parse --git-path index)" "$work/index"
+tree=$(export GIT_INDEX_FILE="$work/index" && git add -A && git write-tree)
+version=$(dpkg-parsechangelog -S Version)
+upstream=${version%-*}
+source=$work/velmora-$upstream
+git archive --format=tar.gz --prefix="velmora-$upstream/" -o "$work/velmora_$upstream.orig.tar.gz" "$tree"
+tar -xzf "$work/velmora_$upstream.orig.tar.gz" -C "$work"
+# Archived on its own, debian/ is out of reach of the export-ignore above it.
+mkdir "$source/debian"
+git archive "$tree:debian" | tar -xf - -C "$source/debian"
+(cd "$source" && DEB_BUILD_OPTIONS="parallel=$jobs" dpkg-buildpackage -us -uc >"$work/build.log" 2>&1) ||
     { tail -n 60 "$work/build.log" >&2; exit 1; }
 # The package builds with Debian's flags and without -Werror, as a
 # distribution does; here a warning still fails.
@@ -75,10 +86,29 @@ if grep -E '^[^ ]+:[0-9]+:[0-9]+: warning:' "$work/build.log" >&2; then
     echo "FAIL: the package build warns" >&2
     exit 1
 fi
+changes=("$work"/velmora_"$version"_*.changes)
 debs=("$work"/velmora_*.deb "$work"/velmora-data_*.deb)
-bash tests/install/deb.sh "$work/velmora/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)" "${debs[@]}" \
+bash tests/install/deb.sh "$source/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)" "${debs[@]}" \
     io.github.velmora.Velmora
-lintian -I --pedantic --fail-on error,warning "${debs[@]}"
-echo "PASS: lintian finds nothing in $(basename "${debs[0]}") and $(basename "${debs[1]}")"
+# The .changes names the .dsc, the .buildinfo and every package: lintian
+# checks them all.
+lintian -I --pedantic --fail-on error,warning "${changes[0]}"
+echo "PASS: lintian finds nothing in $(basename "${changes[0]}"), its .dsc and its packages"
+
+# The package's own test, with this machine as its testbed: autopkgtest
+# installs the two packages and plays the installed game. They are purged
+# again afterwards, pass or fail, and the purge has to take away every file
+# they brought.
+purge_game() { DEBIAN_FRONTEND=noninteractive $sudo apt-get purge -y -qq velmora velmora-data >/dev/null; }
+trap 'purge_game; rm -rf "$work"' EXIT
+$sudo autopkgtest --summary-file="$work/autopkgtest.summary" "${changes[0]}" -- null >"$work/autopkgtest.log" 2>&1 ||
+    { tail -n 60 "$work/autopkgtest.log" >&2; exit 1; }
+sed 's/^/autopkgtest: /' "$work/autopkgtest.summary"
+purge_game
+trap 'rm -rf "$work"' EXIT
+left=$({ for deb in "${debs[@]}"; do dpkg-deb -c "$deb"; done | awk '{ print substr($6, 2) }' | grep -v '/$'
+    echo /usr/share/games/velmora; } | xargs ls -d 2>/dev/null || true)
+[[ -z "$left" ]] || { echo "FAIL: purging the packages left $left" >&2; exit 1; }
+echo "PASS: purging velmora and velmora-data left nothing behind"
 
 echo "check: $passed passed, 0 failed, $skipped skipped"

@@ -16,7 +16,7 @@ packages=(
     libx11-dev
     pulseaudio pulseaudio-utils clang-14 libclang-rt-14-dev
     fonts-dejavu-core dbus at-spi2-core python3-gi gir1.2-atspi-2.0
-    fonts-dejavu-extra debhelper lintian
+    fonts-dejavu-extra debhelper lintian autopkgtest mandoc
 )
 
 missing=()

@@ -3,7 +3,26 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+QString assetDir()
+{
+    return chooseAssetDir(applicationDir(), QFile::decodeName(VELMORA_DATADIR));
+}
+
+// Any picture or sound beside the executable makes its folder the game's,
+// rather than the title picture alone: a copy that has lost one file, even
+// that one, then still names the missing file in itself, as it always did,
+// instead of quietly playing from an installed copy of other files. An
+// installed executable lies in a games folder that holds neither.
+QString chooseAssetDir(const QString &executableDir, const QString &dataDir)
+{
+    const QStringList gameFiles{QStringLiteral("*.bmp"), QStringLiteral("*.wav")};
+    if (!QDir(executableDir).entryList(gameFiles, QDir::Files).isEmpty())
+        return withTrailingSeparator(executableDir);
+    return withTrailingSeparator(dataDir);
+}
 
 QString applicationDir()
 {

@@ -25,7 +25,7 @@ paths() { dpkg-deb -c "$1" | awk '{ print $6 }'; }
     fail "$(basename "$data") is not the architecture-independent package velmora-data"
 
 game_paths=$(paths "$game")
-for path in ./usr/games/velmora ./usr/lib/games/velmora/velmora ./usr/share/man/man6/velmora.6.gz \
+for path in ./usr/games/velmora ./usr/share/man/man6/velmora.6.gz \
             ./usr/share/doc/velmora/copyright "./usr/share/applications/$id.desktop" \
             "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/scalable/apps/$id.svg"; do
     grep -qxF "$path" <<<"$game_paths" || fail "velmora lacks $path"
@@ -67,7 +67,7 @@ for deb in "$game" "$data"; do
     ((declared >= bytes && declared * 100 <= used * 105)) || fail "$name declares $declared KiB for $used KiB on disk"
 done
 
-"$(dirname "$0")/layout.sh" "$build" "$root/both" /usr "$id" || fail "the two packages together are not laid out as a Debian game"
+"$(dirname "$0")/layout.sh" "$build" "$root/both" /usr /usr/share/games/velmora "$id" || fail "the two packages together are not laid out as a Debian game"
 
 ((failures == 0)) || exit 1
 echo "PASS: $(basename "$game") and $(basename "$data")"

@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Checks a staged install against Debian's layout for games and against the
-# build it came from: the game's files are exactly those the build put beside
-# the executable, stored once as data and linked beside the real executable
-# by relative links, which also lead from the games folder to the game.
+# build it came from: the executable itself in the games folder, with no
+# RUNPATH and the data folder written into it; the game's files exactly
+# those the build put beside the executable, stored in that data folder.
 #
-#     layout.sh <build-dir> <stage-dir> <prefix> <app-id>
+#     layout.sh <build-dir> <stage-dir> <prefix> <data-dir> <app-id>
 set -euo pipefail
-[[ $# -eq 4 ]] || { echo "usage: $(basename "$0") <build-dir> <stage-dir> <prefix> <app-id>" >&2; exit 2; }
-build=$1 stage=$2 root=$2$3 prefix=$3 id=$4
-gamedir=$root/lib/games/velmora
-datadir=$root/share/games/velmora
+[[ $# -eq 5 ]] || { echo "usage: $(basename "$0") <build-dir> <stage-dir> <prefix> <data-dir> <app-id>" >&2; exit 2; }
+build=$1 stage=$2 root=$2$3 prefix=$3 datadir=$2$4 id=$5
+game=$root/games/velmora
 failures=0
 
 fail() {
@@ -18,20 +17,13 @@ fail() {
     failures=$((failures + 1))
 }
 
-# relative_link_to <link> <target>: a link written relative to its folder that
-# resolves, inside the stage, to the target.
-relative_link_to() {
-    local link=$1 target=$2 written
-    [[ -L "$link" ]] || { fail "${link#"$stage"} is not a symbolic link"; return; }
-    written=$(readlink "$link")
-    [[ "$written" != /* ]] || fail "${link#"$stage"} points to the absolute path $written"
-    [[ "$(readlink -f "$link")" == "$(readlink -f "$target")" ]] ||
-        fail "${link#"$stage"} leads to $(readlink -f "$link"), not to ${target#"$stage"}"
-}
-
-[[ -f "$gamedir/velmora" && ! -L "$gamedir/velmora" && -x "$gamedir/velmora" ]] ||
-    fail "the game is not a real executable in ${gamedir#"$stage"}"
-relative_link_to "$root/games/velmora" "$gamedir/velmora"
+if [[ -f "$game" && ! -L "$game" && -x "$game" ]]; then
+    ! readelf -d "$game" | grep -E '\((RUNPATH|RPATH)\)' || fail "the game carries a library search path"
+    grep -qaF "${datadir#"$stage"}" "$game" || fail "the game does not look for its files in ${datadir#"$stage"}"
+else
+    fail "${game#"$stage"} is not the executable itself"
+fi
+[[ ! -e "$root/lib/games" ]] || fail "${root#"$stage"}/lib/games exists: $(ls -A "$root/lib/games")"
 
 mapfile -t built < <(cd "$build" && ls -1 -- *.bmp *.wav 2>/dev/null | sort)
 ((${#built[@]} == 23)) || fail "the build put ${#built[@]} files beside the game, not its 19 pictures and 4 sounds"
@@ -40,10 +32,7 @@ mapfile -t stored < <(cd "$datadir" && ls -1A | sort)
 for name in "${built[@]}"; do
     [[ -f "$datadir/$name" && ! -L "$datadir/$name" ]] || { fail "$name is not stored as data"; continue; }
     cmp -s "$build/$name" "$datadir/$name" || fail "the installed $name differs from the built one"
-    relative_link_to "$gamedir/$name" "$datadir/$name"
 done
-mapfile -t beside < <(cd "$gamedir" && ls -1A | grep -vx velmora | sort)
-[[ "${beside[*]}" == "${built[*]}" ]] || fail "beside the game lie [${beside[*]}], not the game's files"
 
 entry=$root/share/applications/$id.desktop
 if [[ -f "$entry" ]]; then

@@ -2,7 +2,9 @@
 #include "application.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -17,6 +19,41 @@ TEST(ApplicationDir, IsTheRealFolderOfTheExecutableWithOneTrailingSlash)
     const QFileInfo executable(QCoreApplication::applicationFilePath());
     EXPECT_EQ(dir + executable.fileName(), executable.canonicalFilePath());
 }
+
+struct FolderCase
+{
+    const char *name;
+    QStringList besideTheExecutable;
+    bool playsInPlace;
+};
+
+void PrintTo(const FolderCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class AssetDir : public ::testing::TestWithParam<FolderCase>
+{
+};
+
+TEST_P(AssetDir, IsTheExecutablesFolderOnlyWhereTheGamesFilesLieBesideIt)
+{
+    const QTemporaryDir executableDir;
+    ASSERT_TRUE(executableDir.isValid());
+    for (const QString &name : GetParam().besideTheExecutable) {
+        QFile file(executableDir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QString dataDir = QStringLiteral("/usr/share/games/velmora");
+    EXPECT_EQ(chooseAssetDir(executableDir.path(), dataDir),
+              GetParam().playsInPlace ? executableDir.path() + QLatin1Char('/') : dataDir + QLatin1Char('/'));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, AssetDir,
+    ::testing::Values(FolderCase{"BuildFolder", {"velmora", "stt.bmp", "0.bmp", "0.wav"}, true},
+                      FolderCase{"CopyThatLostItsTitlePicture", {"velmora", "0.bmp", "0.wav"}, true},
+                      FolderCase{"GamesFolderOfAnInstall", {"velmora", "sudoku", "README"}, false}));
 
 struct SeparatorCase
 {
