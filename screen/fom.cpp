@@ -3,6 +3,7 @@
 
 #include "proportionhint.h"
 #include "assetfiles.h"
+#include "audiodevice.h"
 #include "clocks.h"
 #include "commandbutton.h"
 #include "controlfactory.h"
@@ -44,6 +45,7 @@ Fom::Fom(const FomServices &services, QWidget *parent)
     : QWidget(parent)
     , m_random(services.random)
     , m_messageBox(services.messageBox)
+    , m_audio(services.audio)
     , AppDir(services.appDir)
     , m_layout(this, QSize(Layout::ClientWidth, Layout::ClientHeight))
     , MMC(services.audio)
@@ -102,6 +104,9 @@ bool Fom::Form_Load()
     const std::int32_t musicLength = MMC[0].length();
     MMC.RestartSound(0);
     BakSongTim->setInterval(musicLength);
+    // A sound server may go away and come back while the game runs; once a
+    // second is soon enough to hear the music again and costs nothing.
+    m_soundCheck.start(1000);
     return true;
 }
 
@@ -208,6 +213,17 @@ void Fom::DayTim_Timer()
 void Fom::BakSongTim_Timer()
 {
     MMC.RestartSound(m_state.SongIdx);
+}
+
+// The music starts over as soon as the sound is back, not at the end of its
+// loop, which then runs a whole length from here: writing the interval
+// starts it again.
+void Fom::checkSoundDevice()
+{
+    if (!m_audio.recover())
+        return;
+    MMC.RestartSound(m_state.SongIdx);
+    BakSongTim->setInterval(BakSongTim->interval());
 }
 
 void Fom::DrawBars()
@@ -414,6 +430,7 @@ void Fom::connectHandlers()
     connect(BldTim, &IntervalTimer::Timer, this, &Fom::BldTim_Timer);
     connect(DayTim, &IntervalTimer::Timer, this, &Fom::DayTim_Timer);
     connect(BakSongTim, &IntervalTimer::Timer, this, &Fom::BakSongTim_Timer);
+    connect(&m_soundCheck, &QTimer::timeout, this, &Fom::checkSoundDevice);
 }
 
 // A layout row renamed, dropped or given another kind stops the game here,
