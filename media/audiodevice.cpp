@@ -32,8 +32,8 @@ void nameTheStream()
 constexpr int AnyRateOrChannels = SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE;
 
 // SDL_mixer keeps the id of its device to itself. It has just opened the
-// game's one device and set it playing: the one that SDL reports playing
-// among the few ids it hands out.
+// game's one device and set it playing: the one that SDL, which keeps at
+// most 16 open, reports playing.
 SDL_AudioDeviceID playingDevice()
 {
     for (SDL_AudioDeviceID id = 1; id <= 16; ++id) {
@@ -88,7 +88,7 @@ bool AudioDevice::openWithCurrentDriver(int frequency, int channels, int allowed
     if (Mix_AllocateChannels(-1) < PlayerChannels)
         Mix_AllocateChannels(PlayerChannels);
     Mix_ReserveChannels(PlayerChannels);
-    m_device = playingDevice();
+    m_sdlDevice = playingDevice();
     m_open = true;
     return true;
 }
@@ -115,7 +115,7 @@ bool AudioDevice::openDummy()
 bool AudioDevice::recover()
 {
     if (m_open) {
-        if (m_device == 0 || SDL_GetAudioDeviceStatus(m_device) != SDL_AUDIO_STOPPED)
+        if (m_sdlDevice == 0 || SDL_GetAudioDeviceStatus(m_sdlDevice) != SDL_AUDIO_STOPPED)
             return false;
         m_lostDriver = driverName();
         std::fprintf(stderr, "velmora: the sound output (%s) is gone; the game plays on silently until it is back\n",

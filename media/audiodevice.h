@@ -37,7 +37,8 @@ public:
     AudioDevice(const AudioDevice &) = delete;
     AudioDevice &operator=(const AudioDevice &) = delete;
 
-    // False only when not even the dummy driver could be opened.
+    // False when not even the dummy driver could be opened, and while a lost
+    // device is away.
     bool isOpen() const;
     // The SDL driver in use ("pulseaudio", "alsa", "dummy", ...); empty when closed.
     std::string driverName() const;
@@ -64,7 +65,7 @@ private:
     bool m_open = false;
     bool m_subsystemUp = false;
     // The mixer's device as SDL numbers it; 0 when it cannot be watched.
-    std::uint32_t m_device = 0;
+    std::uint32_t m_sdlDevice = 0;
     // The driver whose device was lost, while it is; empty otherwise.
     std::string m_lostDriver;
     int m_frequency = 0;

@@ -43,6 +43,7 @@ e2e_wait_for "the game's stream in the sound server" _has_stream sink-inputs
 
 e2e_stop_pulse
 e2e_wait_for "word that the sound is gone" grep -q "is gone" "$E2E_WORK/game.err"
+# A press sounds nothing now, and must not reach the closed mixer.
 e2e_click ${E2E_COM_SPOTS[0]/,/ }
 
 e2e_start_pulse
