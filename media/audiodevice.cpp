@@ -20,6 +20,22 @@ void nameTheStream()
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
 }
 
+// The device may insist on its own rate or channel count; the mixer then
+// converts, and lengths are taken from what it really runs at.
+constexpr int AnyRateOrChannels = SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE;
+
+// SDL_mixer keeps the id of its device to itself. It has just opened the
+// game's one device and set it playing: the one that SDL, which keeps at
+// most 16 open, reports playing.
+SDL_AudioDeviceID playingDevice()
+{
+    for (SDL_AudioDeviceID id = 1; id <= 16; ++id) {
+        if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING)
+            return id;
+    }
+    return 0;
+}
+
 } // namespace
 
 AudioDevice::AudioDevice()
@@ -29,7 +45,7 @@ AudioDevice::AudioDevice()
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     nameTheStream();
 
-    if (openWithCurrentDriver())
+    if (openWithCurrentDriver(Frequency, Channels, AnyRateOrChannels))
         return;
     const std::string reason = SDL_GetError();
     if (openDummy()) {
@@ -41,59 +57,95 @@ AudioDevice::AudioDevice()
 
 AudioDevice::~AudioDevice()
 {
-    if (m_open) {
-        Mix_HaltChannel(-1);
-        Mix_CloseAudio();
-    }
-    if (m_subsystemUp)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    close();
     // Nothing else in the game uses SDL: let it drop its hints and globals.
     if (SDL_WasInit(0) == 0)
         SDL_Quit();
 }
 
-bool AudioDevice::openWithCurrentDriver()
+bool AudioDevice::openWithCurrentDriver(int frequency, int channels, int allowedChanges)
 {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     m_subsystemUp = true;
 
-    // The device may insist on its own rate or channel count; the mixer then
-    // converts, and lengths are taken from what it really runs at.
-    const int changes = SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE;
-    if (Mix_OpenAudioDevice(Frequency, AUDIO_S16SYS, Channels, BufferFrames, nullptr, changes) != 0)
+    if (Mix_OpenAudioDevice(frequency, AUDIO_S16SYS, channels, BufferFrames, nullptr, allowedChanges) != 0)
         return false;
 
-    int frequency = 0;
     Uint16 format = 0;
-    int channels = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
-    m_frequency = frequency;
-    m_channels = channels;
-    m_bytesPerFrame = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+    Mix_QuerySpec(&m_frequency, &format, &m_channels);
+    m_bytesPerFrame = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * m_channels;
 
     // Mix_PlayChannel(-1, ...) takes the first free channel; reserving ours
     // keeps any such call away from the players.
     if (Mix_AllocateChannels(-1) < PlayerChannels)
         Mix_AllocateChannels(PlayerChannels);
     Mix_ReserveChannels(PlayerChannels);
+    m_sdlDevice = playingDevice();
     m_open = true;
     return true;
 }
 
 bool AudioDevice::openDummy()
 {
-    if (m_subsystemUp) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        m_subsystemUp = false;
-    }
+    close();
     // SDL never picks the dummy driver by itself: with no sound card it
     // settles on ALSA, whose device then fails to open. Ask for it by name,
     // over whatever the user asked for, and give the choice back afterwards.
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    const bool opened = openWithCurrentDriver();
+    const bool opened = openWithCurrentDriver(Frequency, Channels, AnyRateOrChannels);
     SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     return opened;
+}
+
+// SDL reports a lost device as stopped and goes on calling the mixer at the
+// device's pace, into nothing, so the players seem to play on. A sound
+// server that has gone shows so within milliseconds: its socket closes. (One
+// that hangs merely stalls the device, and closing that would hang the game
+// with it.) Each try to reopen starts SDL's audio afresh, keeping nothing of
+// the old connection; a try that fails costs a refused connection, a small
+// fraction of a millisecond.
+bool AudioDevice::recover()
+{
+    if (m_open) {
+        if (m_sdlDevice == 0 || SDL_GetAudioDeviceStatus(m_sdlDevice) != SDL_AUDIO_STOPPED)
+            return false;
+        m_lostDriver = driverName();
+        std::fprintf(stderr, "velmora: the sound output (%s) is gone; the game plays on silently until it is back\n",
+                     m_lostDriver.c_str());
+        close();
+    }
+    if (m_lostDriver.empty() || !reopen())
+        return false;
+    std::fprintf(stderr, "velmora: the sound output (%s) is back\n", m_lostDriver.c_str());
+    m_lostDriver.clear();
+    return true;
+}
+
+// The lost driver alone, never another one that happens to open: a card the
+// sound server holds would be taken from it. The format is the one the
+// sounds were converted to; SDL converts it for a device that now differs.
+bool AudioDevice::reopen()
+{
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, m_lostDriver.c_str(), SDL_HINT_OVERRIDE);
+    const bool opened = openWithCurrentDriver(m_frequency, m_channels, 0);
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    if (!opened)
+        close();
+    return opened;
+}
+
+void AudioDevice::close()
+{
+    if (m_open) {
+        Mix_HaltChannel(-1);
+        Mix_CloseAudio();
+        m_open = false;
+    }
+    if (m_subsystemUp) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_subsystemUp = false;
+    }
 }
 
 bool AudioDevice::isOpen() const

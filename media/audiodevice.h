@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // The one audio output of the game. Build it once, before any SoundPlayer, and
@@ -14,6 +15,11 @@
 // desktop's affair, set in the environment before the device opens.
 // It never throws, and says on standard error when it has to fall back. The
 // destructor halts every channel and releases the device.
+//
+// A device can be lost while the game runs: its sound server stops (desktops
+// restart theirs after an update) or its card is unplugged. recover() notices
+// that, closes the mixer and opens it again once the same driver can; in
+// between the device is closed and every player stays silent.
 class AudioDevice
 {
 public:
@@ -32,7 +38,8 @@ public:
     AudioDevice(const AudioDevice &) = delete;
     AudioDevice &operator=(const AudioDevice &) = delete;
 
-    // False only when not even the dummy driver could be opened.
+    // False when not even the dummy driver could be opened, and while a lost
+    // device is away.
     bool isOpen() const;
     // The SDL driver in use ("pulseaudio", "alsa", "dummy", ...); empty when closed.
     std::string driverName() const;
@@ -42,12 +49,26 @@ public:
     // Bytes of one frame (every channel of one sample) as the mixer holds it.
     int bytesPerFrame() const;
 
+    // Called now and then from the players' thread; a call costs next to
+    // nothing. When SDL has found the device removed it says so once on
+    // standard error and closes it; from then on each call quietly tries the
+    // same driver again. True on the call that reopened it: the mixer runs at
+    // the format it ran at before, so every opened sound still fits, but
+    // nothing plays until a player is told to.
+    bool recover();
+
 private:
-    bool openWithCurrentDriver();
+    bool openWithCurrentDriver(int frequency, int channels, int allowedChanges);
     bool openDummy();
+    bool reopen();
+    void close();
 
     bool m_open = false;
     bool m_subsystemUp = false;
+    // The mixer's device as SDL numbers it; 0 when it cannot be watched.
+    std::uint32_t m_sdlDevice = 0;
+    // The driver whose device was lost, while it is; empty otherwise.
+    std::string m_lostDriver;
     int m_frequency = 0;
     int m_channels = 0;
     int m_bytesPerFrame = 0;

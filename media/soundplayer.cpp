@@ -87,7 +87,14 @@ bool SoundPlayer::isOpen() const
 
 bool SoundPlayer::isPlaying() const
 {
-    return isOpen() && Mix_Playing(m_channel) != 0 && Mix_Paused(m_channel) == 0;
+    return hasChannel() && Mix_Playing(m_channel) != 0 && Mix_Paused(m_channel) == 0;
+}
+
+// While the device is lost the mixer has no channels, and touching one
+// would crash it: every command but "close" then leaves the mixer alone.
+bool SoundPlayer::hasChannel() const
+{
+    return isOpen() && m_device.isOpen();
 }
 
 void SoundPlayer::open()
@@ -179,13 +186,14 @@ void SoundPlayer::rewind()
         m_atStart = false;
         return;
     }
-    Mix_HaltChannel(m_channel);
+    if (hasChannel())
+        Mix_HaltChannel(m_channel);
     m_atStart = true;
 }
 
 void SoundPlayer::play()
 {
-    if (!isOpen() || isPlaying())
+    if (!hasChannel() || isPlaying())
         return;
     if (Mix_Paused(m_channel) != 0 && Mix_Playing(m_channel) != 0) {
         Mix_Resume(m_channel);
@@ -207,7 +215,8 @@ void SoundPlayer::close()
 {
     if (!isOpen())
         return;
-    Mix_HaltChannel(m_channel);
+    if (hasChannel())
+        Mix_HaltChannel(m_channel);
     m_chunk.reset();
     m_length = 0;
     m_atStart = false;

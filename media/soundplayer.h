@@ -22,8 +22,10 @@ enum class Command { Open, Prev, Play, Stop, Close };
 // nothing. A file that cannot be opened, or whose header does not fit the
 // file or claims a format no game sound has (see WaveHeader), leaves the
 // player silent, with Length 0, after one line on standard error; a wave cut
-// short plays what it holds, after a one-line note. Nothing ever throws. The
-// player reads only the file it is given and never writes one.
+// short plays what it holds, after a one-line note. While the device is lost
+// the player keeps its sound and every command sounds nothing; once it is
+// back, the sound plays again from the next "prev" and "play". Nothing ever
+// throws. The player reads only the file it is given and never writes one.
 // Every call comes from one thread; the device must outlive the player.
 class SoundPlayer
 {
@@ -62,6 +64,7 @@ private:
     void stop();
     void close();
     bool load(std::string &reason);
+    bool hasChannel() const;
 
     AudioDevice &m_device;
     int m_channel;

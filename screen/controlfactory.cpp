@@ -93,6 +93,16 @@ QString controlName(const char *name, int index)
     return index == Layout::NoIndex ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
 }
 
+void designWindow(QWidget *window)
+{
+    window->setWindowTitle(QString::fromUtf8(Layout::Caption));
+    window->setAutoFillBackground(true);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, bgrColor(Layout::WindowColor));
+    window->setPalette(palette);
+    window->setFont(gothicFont(9));
+}
+
 Image *createElement(const Image &first, const char *name, int index)
 {
     auto *element = new Image(first.parentWidget());

@@ -10,6 +10,9 @@
 
 class Image;
 
+// Gives the window its own design: caption, back colour and font.
+void designWindow(QWidget *window);
+
 // Makes one control of the window from its layout row: the adapter of its
 // kind, named "Img" or "Com(2)" so that the window and its tests find it by
 // the name the layout gives it, placed in twips inside its container.

@@ -2,6 +2,7 @@
 #include "fom.h"
 
 #include "assetfiles.h"
+#include "audiodevice.h"
 #include "clocks.h"
 #include "commandbutton.h"
 #include "controlfactory.h"
@@ -18,7 +19,6 @@
 #include "picturewords.h"
 #include "pictureloader.h"
 #include "shape.h"
-#include "twips.h"
 #include "utf8.h"
 
 #include <QCloseEvent>
@@ -31,17 +31,12 @@ Fom::Fom(const FomServices &services, QWidget *parent)
     : QWidget(parent)
     , m_random(services.random)
     , m_messageBox(services.messageBox)
+    , m_audio(services.audio)
     , AppDir(services.appDir)
     , m_fit(this, QSize(Layout::ClientWidth, Layout::ClientHeight))
     , MMC(services.audio)
 {
-    setWindowTitle(QString::fromUtf8(Layout::Caption));
-    resize(twipsToPixels(Layout::ClientWidth), twipsToPixels(Layout::ClientHeight));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, bgrColor(Layout::WindowColor));
-    setPalette(palette);
-    setFont(gothicFont(9));
+    designWindow(this);
     buildLayout();
     connectHandlers();
 }
@@ -88,6 +83,9 @@ bool Fom::Form_Load()
     const std::int32_t musicLength = MMC[0].length();
     MMC.RestartSound(0);
     BakSongTim->setInterval(musicLength);
+    // A sound server may go away and come back while the game runs; once a
+    // second is soon enough to hear the music again and costs nothing.
+    m_soundCheck.start(1000);
     return true;
 }
 
@@ -194,6 +192,17 @@ void Fom::DayTim_Timer()
 void Fom::BakSongTim_Timer()
 {
     MMC.RestartSound(m_state.SongIdx);
+}
+
+// The music starts over as soon as the sound is back, not at the end of its
+// loop, which then runs a whole length from here: writing the interval
+// starts it again.
+void Fom::checkSoundDevice()
+{
+    if (!m_audio.recover())
+        return;
+    MMC.RestartSound(m_state.SongIdx);
+    BakSongTim->setInterval(BakSongTim->interval());
 }
 
 void Fom::DrawBars()
@@ -338,4 +347,5 @@ void Fom::connectHandlers()
     connect(DayTim, &IntervalTimer::Timer, this, &Fom::DayTim_Timer);
     connect(BakSongTim, &IntervalTimer::Timer, this, &Fom::BakSongTim_Timer);
     connect(&m_fit, &WindowFit::scaled, this, &Fom::scaleButtonFaces);
+    connect(&m_soundCheck, &QTimer::timeout, this, &Fom::checkSoundDevice);
 }

@@ -8,6 +8,7 @@
 #include "windowfit.h"
 
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -42,8 +43,9 @@ struct FomServices
 // and opens the sound players; false means start-up failed and was already
 // reported), then show it: the first showing runs the title reset. From then
 // on the controls' events drive the handlers, each of which calls the rules
-// and moves controls. Closing the window stops and closes the players and
-// quits the application.
+// and moves controls; an audio device lost meanwhile is opened again when it
+// can be, and the music starts over. Closing the window stops and closes the
+// players and quits the application.
 class Fom : public QWidget
 {
     Q_OBJECT
@@ -72,6 +74,7 @@ private:
     void BldTim_Timer();
     void DayTim_Timer();
     void BakSongTim_Timer();
+    void checkSoundDevice();
 
     void DrawBars();
     void GameEnd(EndingKind Kind);
@@ -86,6 +89,7 @@ private:
     GameState m_state;
     RandomSource &m_random;
     MessageBox &m_messageBox;
+    AudioDevice &m_audio;
     QString AppDir;
     bool m_activated = false;
     bool m_failed = false;
@@ -101,6 +105,7 @@ private:
     Shape *BldShp = nullptr;
     IntervalTimer *BakSongTim = nullptr;
     SoundPlayers MMC;
+    QTimer m_soundCheck;
     std::array<CommandButton *, ActionCount> Com{};
     IntervalTimer *Tim = nullptr;
     Label *TtlLbl = nullptr;

@@ -16,6 +16,7 @@ WindowFit::WindowFit(QWidget *window, QSize clientTwips)
     , m_clientTwips(clientTwips)
     , m_layout(window, clientTwips)
 {
+    window->resize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
     window->installEventFilter(this);
 }
 

@@ -8,7 +8,8 @@
 class QWidget;
 
 // Fits the game's window to the screen and its layout to the window. The
-// window makes one WindowFit for itself and hands it each control once with
+// window makes one WindowFit for itself, which gives it its laid-out size,
+// and hands it each control once with
 // place(), its rectangle in twips; start-up calls fitToScreen() to open the
 // window at its laid-out size and place. From then on WindowFit follows the
 // window's own events: every resize lays the controls out again at the

@@ -15,29 +15,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 e2e_check_executable "${1:-}"
-e2e_require pulseaudio pactl
-
-pulse_dir="$E2E_WORK/pulse"
-pulse_pid=""
-mkdir -m 700 "$pulse_dir"
-trap '_e2e_stop "$E2E_GAME_PID"; _e2e_stop "$pulse_pid"; _e2e_cleanup' EXIT
-
-# No configuration, no session bus, nothing outside the scratch folder; it
-# runs as root too (with a warning), as in a container.
-HOME="$pulse_dir" XDG_RUNTIME_DIR="$pulse_dir" XDG_CONFIG_HOME="$pulse_dir" PULSE_STATE_PATH="$pulse_dir" \
-    PULSE_RUNTIME_PATH="$pulse_dir" DBUS_SESSION_BUS_ADDRESS=disabled: \
-    pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 --log-target=stderr \
-    -L "module-null-sink sink_name=velmora_e2e" \
-    -L "module-native-protocol-unix auth-anonymous=1 socket=$pulse_dir/native" \
-    >"$E2E_WORK/pulse.log" 2>&1 &
-pulse_pid=$!
-export PULSE_SERVER="unix:$pulse_dir/native"
-
-_pulse_ready() {
-    kill -0 "$pulse_pid" 2>/dev/null || e2e_fail "pulseaudio did not start: $(tail -n 5 "$E2E_WORK/pulse.log")"
-    pactl info >/dev/null 2>&1
-}
-e2e_wait_for "PulseAudio server" _pulse_ready
+e2e_start_pulse
 
 # The properties of the first stream whose application.name is "Velmora".
 _game_stream() {

@@ -12,6 +12,7 @@ E2E_TIMEOUT=${E2E_TIMEOUT:-30}
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
 E2E_XVFB_PID=""
+E2E_PULSE_PID=""
 E2E_GAME_PID=""
 E2E_GAME_STATUS=""
 E2E_WINDOW=""
@@ -69,6 +70,7 @@ _e2e_stop() {
 _e2e_cleanup() {
     # The game first: it must not lose its display while still running.
     _e2e_stop "$E2E_GAME_PID"
+    _e2e_stop "$E2E_PULSE_PID"
     _e2e_stop "$E2E_XVFB_PID"
     rm -rf "$E2E_WORK"
 }
@@ -114,6 +116,36 @@ e2e_start_xvfb() {
     E2E_XVFB_PID=$!
     e2e_wait_for "X server" _e2e_display_ready
     export DISPLAY=":$(head -n 1 "$E2E_WORK/display")"
+}
+
+_e2e_pulse_ready() {
+    kill -0 "$E2E_PULSE_PID" 2>/dev/null || e2e_fail "pulseaudio did not start: $(tail -n 5 "$E2E_WORK/pulse.log")"
+    pactl info >/dev/null 2>&1
+}
+
+# e2e_start_pulse: a PulseAudio server of the script's own, with one null
+# sink "velmora_e2e", on a socket in the scratch folder that PULSE_SERVER
+# names. No configuration, no session bus, nothing outside the scratch
+# folder; it runs as root too (with a warning), as in a container. Started
+# again after e2e_stop_pulse, it listens on the same socket.
+e2e_start_pulse() {
+    e2e_require pulseaudio pactl
+    local dir="$E2E_WORK/pulse"
+    mkdir -p -m 700 "$dir"
+    HOME="$dir" XDG_RUNTIME_DIR="$dir" XDG_CONFIG_HOME="$dir" PULSE_STATE_PATH="$dir" PULSE_RUNTIME_PATH="$dir" \
+        DBUS_SESSION_BUS_ADDRESS=disabled: \
+        pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 --log-target=stderr \
+        -L "module-null-sink sink_name=velmora_e2e" \
+        -L "module-native-protocol-unix auth-anonymous=1 socket=$dir/native" \
+        >>"$E2E_WORK/pulse.log" 2>&1 &
+    E2E_PULSE_PID=$!
+    export PULSE_SERVER="unix:$dir/native"
+    e2e_wait_for "PulseAudio server" _e2e_pulse_ready
+}
+
+e2e_stop_pulse() {
+    _e2e_stop "$E2E_PULSE_PID"
+    E2E_PULSE_PID=""
 }
 
 # e2e_check_executable <path>: the argument every script takes.
