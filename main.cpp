@@ -6,6 +6,7 @@
 #include "desktopsession.h"
 #include "fom.h"
 #include "fontcheck.h"
+#include "gamelanguage.h"
 #include "qtmessagebox.h"
 #include "random.h"
 
@@ -16,14 +17,18 @@
 
 int main(int argc, char **argv)
 {
+    // The desktop's language, chosen before a word is said.
+    GameLanguage language;
     if (!DesktopSession::hasDisplay()) {
-        std::fprintf(stderr, "%s\n", DesktopSession::noDisplayMessage().toLocal8Bit().constData());
+        const QString message = language.translate("DesktopSession", DesktopSession::noDisplayMessage());
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
         return EXIT_FAILURE;
     }
     DesktopSession::keepToTheSessionBusThereIs();
     DesktopSession::guardPlatformStart(true);
     QApplication app(argc, argv);
     DesktopSession::guardPlatformStart(false);
+    language.install();
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QApplication::setWindowIcon(applicationIcon());

@@ -7,6 +7,7 @@
 #include "commandbutton.h"
 #include "controlfactory.h"
 #include "endings.h"
+#include "gamelanguage.h"
 #include "image.h"
 #include "intervaltimer.h"
 #include "label.h"
@@ -48,7 +49,7 @@ Fom::Fom(const FomServices &services, QWidget *parent)
     , m_layout(this, QSize(Layout::ClientWidth, Layout::ClientHeight))
     , MMC(services.audio)
 {
-    setWindowTitle(QString::fromUtf8(Layout::Caption));
+    setWindowTitle(QCoreApplication::translate("Layout", Layout::Caption));
     resize(twipsToPixels(Layout::ClientWidth), twipsToPixels(Layout::ClientHeight));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -232,9 +233,9 @@ void Fom::GameEnd(EndingKind Kind)
         if (!loadInto(Img, picture))
             return;
     }
-    TtlLbl->setCaption(text(ending.title));
+    TtlLbl->setCaption(playerText("Endings", ending.title));
     for (std::string_view box : ending.boxes)
-        m_messageBox.show(text(box));
+        m_messageBox.show(playerText("Endings", box));
     loadInto(Img, FinalEndPicture);
 }
 

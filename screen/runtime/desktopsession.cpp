@@ -52,9 +52,10 @@ bool hasDisplay()
 
 QString noDisplayMessage()
 {
-    return QStringLiteral("velmora: 画面が見つかりません。デスクトップのセッションから起動してください。\n"
-                          "velmora: no display found (neither DISPLAY nor WAYLAND_DISPLAY leads to one); "
-                          "start the game from a desktop session.");
+    return QStringLiteral(QT_TRANSLATE_NOOP("DesktopSession",
+            "velmora: 画面が見つかりません。デスクトップのセッションから起動してください。\n"
+            "velmora: no display found (neither DISPLAY nor WAYLAND_DISPLAY leads to one); "
+            "start the game from a desktop session."));
 }
 
 void keepToTheSessionBusThereIs()

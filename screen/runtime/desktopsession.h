@@ -15,7 +15,8 @@ namespace DesktopSession {
 bool hasDisplay();
 
 // The game's words for a missing or unreachable display, one line each in
-// Japanese and in English (the terminal may have no Japanese font).
+// Japanese and in English (the terminal may have no Japanese font). Said
+// before Qt starts, so the caller says it in the game's language.
 QString noDisplayMessage();
 
 // Lets nothing start a session bus on the game's behalf: with no bus in
