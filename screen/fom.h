@@ -25,6 +25,7 @@ class PictureBox;
 class RandomSource;
 class Shape;
 class IntervalTimer;
+class KeyRepeats;
 
 // What the window needs from outside: the one random source of the run, the
 // message box, the audio device, and the folder its pictures and sounds are
@@ -42,8 +43,9 @@ struct FomServices
 // and opens the sound players; false means start-up failed and was already
 // reported), then show it: the first showing runs the title reset. From then
 // on the controls' events drive the handlers, each of which calls the rules
-// and moves controls. Closing the window stops and closes the players and
-// quits the application.
+// and moves controls. The window keeps the keyboard's focus and hands each
+// key to the handler a mouse would reach on the screen shown. Closing the
+// window stops and closes the players and quits the application.
 class Fom : public QWidget
 {
     Q_OBJECT
@@ -61,6 +63,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     void Form_Activate();
@@ -80,6 +84,7 @@ private:
 
     void buildLayout();
     void connectHandlers();
+    void chooseNeighbouringLevel(int step);
     void placeControls();
     void fitToScreen();
     void keepProportions();
@@ -96,6 +101,7 @@ private:
     QString AppDir;
     bool m_activated = false;
     bool m_failed = false;
+    KeyRepeats *m_keys = nullptr;
     ScaledLayout m_layout;
     bool m_framed = false;
 

@@ -97,6 +97,14 @@ if it is you who kills me, so be it.</translation>
     </message>
 </context>
 <context>
+    <name>Fom</name>
+    <message>
+        <source>%1 キー</source>
+        <extracomment>The key that holds an action button down: 1, 2 or 3.</extracomment>
+        <translation>Key %1</translation>
+    </message>
+</context>
+<context>
     <name>FontCheck</name>
     <message>
         <source>velmora: no installed font can draw %1 of the %2 characters of the game&apos;s Japanese texts (%3%4), so they will show as empty boxes; install the Debian package fonts-ipafont-gothic (IPA P Gothic)</source>
