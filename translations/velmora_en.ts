@@ -51,7 +51,7 @@ and we who wander for ever: is there anything to us at all?</translation>
     </message>
     <message>
         <source>孤独な時の旅も貴方となら悪くない。</source>
-        <translation>even the lonely journey through the ages is not so bad, with you.</translation>
+        <translation>even the lonely journey through time is not so bad, with you.</translation>
     </message>
     <message>
         <source>吸血鬼になった彼女は私を憎まなかった。</source>
@@ -68,8 +68,8 @@ and we who wander for ever: is there anything to us at all?</translation>
     <message>
         <source>死の痛みよりも君の痛みが先立ち<byte value="xd"/>
 軋む。</source>
-        <translation>Before the pain of death comes the pain of you,
-and it grinds.</translation>
+        <translation>Your pain comes before the pain of death,
+and grinds in me.</translation>
     </message>
     <message>
         <source>君を残していくことの罪悪。</source>
@@ -156,7 +156,7 @@ if it is you who kills me, so be it.</translation>
     <message>
         <source>&#x3000;画面をクリックするとスタートに戻るよ&#x3000;｛Velmora…｝Ver.%1</source>
         <extracomment>The footer; %1 is the game&apos;s version.</extracomment>
-        <translation> Click the picture to return to the start.  {Velmora…} Ver.%1</translation>
+        <translation>Click the picture to return to the start.  {Velmora…} Ver.%1</translation>
     </message>
     <message>
         <source>タイトル画面：クリックでスタート</source>
