@@ -6,6 +6,7 @@
 #include "desktop.h"
 #include "fom.h"
 #include "fontcheck.h"
+#include "gamelanguage.h"
 #include "qtmessagebox.h"
 #include "random.h"
 
@@ -17,16 +18,20 @@
 
 int main(int argc, char **argv)
 {
+    // The desktop's language, chosen before a word is said.
+    GameLanguage language;
+    const QString noDisplay = language.translate("Desktop", Desktop::noDisplayMessage());
     if (!Desktop::hasDisplay()) {
-        std::fprintf(stderr, "%s\n", Desktop::noDisplayMessage().toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n", noDisplay.toLocal8Bit().constData());
         return EXIT_FAILURE;
     }
     Desktop::avoidLaunchingASessionBus();
     std::optional<QApplication> app;
     {
-        Desktop::PlatformStartGuard guard;
+        Desktop::PlatformStartGuard guard(noDisplay);
         app.emplace(argc, argv);
     }
+    language.install();
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QApplication::setWindowIcon(applicationIcon());

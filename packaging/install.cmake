@@ -32,6 +32,9 @@ install(CODE [[
 install(FILES ${VELMORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 configure_file(velmora.6.in velmora.6 @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/velmora.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# The manual in Japanese, where man -L ja looks.
+configure_file(velmora.ja.6.in velmora.ja.6 @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/velmora.ja.6 RENAME velmora.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man6)
 
 # The window's own icon, under the application's id in the icon theme.
 get_directory_property(icon_sizes DIRECTORY ${PROJECT_SOURCE_DIR}/screen/icon DEFINITION VELMORA_ICON_SIZES)

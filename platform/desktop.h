@@ -25,7 +25,8 @@ namespace Desktop {
 bool hasDisplay();
 
 // The game's words for a missing or unreachable display, one line each in
-// Japanese and in English (the terminal may have no Japanese font).
+// Japanese and in English (the terminal may have no Japanese font), as its
+// source text: said before Qt starts, so the caller translates it.
 QString noDisplayMessage();
 
 // With no session bus in the environment and none at the user's runtime
@@ -36,13 +37,13 @@ QString noDisplayMessage();
 void avoidLaunchingASessionBus();
 
 // While one lives, a fatal message from Qt (the platform plugin could not
-// start on the display it was given) ends the program with the game's
-// message and status 1, instead of Qt's abort and its advice to reinstall.
-// Construct the QApplication in its scope, and nothing else.
+// start on the display it was given) ends the program with the message
+// given here and status 1, instead of Qt's abort and its advice to
+// reinstall. Construct the QApplication in its scope, and nothing else.
 class PlatformStartGuard
 {
 public:
-    PlatformStartGuard();
+    explicit PlatformStartGuard(const QString &noDisplayMessage);
     ~PlatformStartGuard();
     PlatformStartGuard(const PlatformStartGuard &) = delete;
     PlatformStartGuard &operator=(const PlatformStartGuard &) = delete;

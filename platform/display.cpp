@@ -11,6 +11,7 @@ namespace Desktop {
 namespace {
 
 QtMessageHandler handlerBeforeStart = nullptr;
+QString messageForNoDisplay;
 
 #ifdef Q_OS_LINUX
 // libwayland connects to this socket when WAYLAND_DISPLAY is unset.
@@ -32,7 +33,7 @@ void failedPlatformStart(QtMsgType type, const QMessageLogContext &context, cons
     }
     // Qt's own fatal text blames the installation; what it reports above
     // it (which display, which plugin) stays on the terminal.
-    std::fprintf(stderr, "%s\n", noDisplayMessage().toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", messageForNoDisplay.toLocal8Bit().constData());
     std::fflush(nullptr);
     std::_Exit(EXIT_FAILURE);
 }
@@ -57,21 +58,24 @@ bool hasDisplay()
 
 QString noDisplayMessage()
 {
-    return QStringLiteral("velmora: 画面が見つかりません。デスクトップのセッションから起動してください。\n"
-                          "velmora: no display found (neither DISPLAY nor WAYLAND_DISPLAY leads to one); "
-                          "start the game from a desktop session.");
+    return QStringLiteral(QT_TRANSLATE_NOOP("Desktop",
+            "velmora: 画面が見つかりません。デスクトップのセッションから起動してください。\n"
+            "velmora: no display found (neither DISPLAY nor WAYLAND_DISPLAY leads to one); "
+            "start the game from a desktop session."));
 }
 
-PlatformStartGuard::PlatformStartGuard()
+PlatformStartGuard::PlatformStartGuard(const QString &noDisplayMessage)
     : m_previous(qInstallMessageHandler(failedPlatformStart))
 {
     handlerBeforeStart = m_previous;
+    messageForNoDisplay = noDisplayMessage;
 }
 
 PlatformStartGuard::~PlatformStartGuard()
 {
     qInstallMessageHandler(m_previous);
     handlerBeforeStart = nullptr;
+    messageForNoDisplay.clear();
 }
 
 } // namespace Desktop

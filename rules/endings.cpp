@@ -2,36 +2,37 @@
 #include "endings.h"
 
 #include "gamestate.h"
+#include "playertext.h"
 
 namespace {
 
 enum { Hunt, Hatred, BlueNight, HalfTurned, Curtain };
 
 const std::vector<Ending> Endings = {
-    {"<<吸血鬼狩りの夜>>",
+    {PLAYER_TEXT("Endings", "<<吸血鬼狩りの夜>>"),
      {"end0.bmp", "end02.bmp"},
-     {"ああ、あんなにもたいまつが燃えている。",
-      "私の手元に残っているのは憎しみだけ",
-      "君も私を憎んでいる。"}},
-    {"<<憎しみの片割れ>>",
+     {PLAYER_TEXT("Endings", "ああ、あんなにもたいまつが燃えている。"),
+      PLAYER_TEXT("Endings", "私の手元に残っているのは憎しみだけ"),
+      PLAYER_TEXT("Endings", "君も私を憎んでいる。")}},
+    {PLAYER_TEXT("Endings", "<<憎しみの片割れ>>"),
      {"end0.bmp"},
-     {"ただ時はサラサラと流れ\r\n永遠にさまよう私たちに実体はあるのかないのか。",
-      "ただ彼女は私を憎み吸血鬼になった。"}},
-    {"<<青の夜>>",
+     {PLAYER_TEXT("Endings", "ただ時はサラサラと流れ\r\n永遠にさまよう私たちに実体はあるのかないのか。"),
+      PLAYER_TEXT("Endings", "ただ彼女は私を憎み吸血鬼になった。")}},
+    {PLAYER_TEXT("Endings", "<<青の夜>>"),
      {"end1.bmp"},
-     {"青い夜の晩は翼を広げて空に行こう",
-      "孤独な時の旅も貴方となら悪くない。",
-      "吸血鬼になった彼女は私を憎まなかった。",
-      "私は愛を手に入れた。"}},
-    {"<<半妖の君>>",
+     {PLAYER_TEXT("Endings", "青い夜の晩は翼を広げて空に行こう"),
+      PLAYER_TEXT("Endings", "孤独な時の旅も貴方となら悪くない。"),
+      PLAYER_TEXT("Endings", "吸血鬼になった彼女は私を憎まなかった。"),
+      PLAYER_TEXT("Endings", "私は愛を手に入れた。")}},
+    {PLAYER_TEXT("Endings", "<<半妖の君>>"),
      {"end2.bmp", "end22.bmp"},
-     {"死の痛みよりも君の痛みが先立ち\r\n軋む。",
-      "君を残していくことの罪悪。",
-      "もう人ではない君\r\n吸血鬼でもない君、",
-      "半妖の君。"}},
-    {"<<永久の幕>>",
+     {PLAYER_TEXT("Endings", "死の痛みよりも君の痛みが先立ち\r\n軋む。"),
+      PLAYER_TEXT("Endings", "君を残していくことの罪悪。"),
+      PLAYER_TEXT("Endings", "もう人ではない君\r\n吸血鬼でもない君、"),
+      PLAYER_TEXT("Endings", "半妖の君。")}},
+    {PLAYER_TEXT("Endings", "<<永久の幕>>"),
      {"end2.bmp"},
-     {"永遠の時の生涯に幕を下ろそう、\r\n君に殺されるのならそれでもいい。"}},
+     {PLAYER_TEXT("Endings", "永遠の時の生涯に幕を下ろそう、\r\n君に殺されるのならそれでもいい。")}},
 };
 
 bool atLeastHalf(const GameState &state, GaugeIndex index)

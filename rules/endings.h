@@ -12,7 +12,9 @@ enum class EndingKind : std::uint8_t { Bitten = 0, Loved = 1, Danger = 2 };
 
 // One of the five endings: its title, the pictures it shows before its text
 // (the second, where there is one, replaces the first at once), and its text
-// as message boxes in order. Two-line boxes hold CR LF.
+// as message boxes in order. Two-line boxes hold CR LF. The title and the
+// boxes are the game's own Japanese, marked as player texts of the context
+// "Endings": the screen shows their translations.
 struct Ending
 {
     std::string_view title;

@@ -10,16 +10,13 @@
 #include "intervaltimer.h"
 #include "twips.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 using Layout::Kind;
 using Layout::NoColor;
 using Layout::Row;
-
-QString caption(const Row &row)
-{
-    return QString::fromUtf8(row.caption);
-}
 
 IntervalTimer *createTimer(const Row &row, QWidget *container)
 {
@@ -95,7 +92,7 @@ QString controlName(const char *name, int index)
 
 void designWindow(QWidget *window)
 {
-    window->setWindowTitle(QString::fromUtf8(Layout::Caption));
+    window->setWindowTitle(QCoreApplication::translate("Layout", Layout::Caption));
     window->setAutoFillBackground(true);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, bgrColor(Layout::WindowColor));
@@ -123,9 +120,16 @@ QObject *createControl(const Row &row, QWidget *container)
         if (row.kind != Kind::Shape)
             widget->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
         widget->setVisible(row.visible);
-        widget->setAccessibleName(row.accessibleName ? QString::fromUtf8(row.accessibleName) : caption(row));
+        widget->setAccessibleName(row.accessibleName ? QCoreApplication::translate("Layout", row.accessibleName)
+                                                     : caption(row));
         control = widget;
     }
     control->setObjectName(controlName(row.name, row.index));
     return control;
+}
+
+QString caption(const Row &row)
+{
+    const QString text = QCoreApplication::translate("Layout", row.caption);
+    return text.contains(QLatin1String("%1")) ? text.arg(QStringLiteral(VELMORA_VERSION)) : text;
 }

@@ -22,6 +22,10 @@ QObject *createControl(const Layout::Row &row, QWidget *container);
 // hidden, a store for one picture.
 Image *createElement(const Image &first, const char *name, int index);
 
+// A control's caption in the language the application speaks, with the
+// game's version where the footer names it.
+QString caption(const Layout::Row &row);
+
 // The object name of a control: its name, with its index for an element of
 // a control array.
 QString controlName(const char *name, int index);

@@ -7,8 +7,10 @@
 #include "commandbutton.h"
 #include "controlfactory.h"
 #include "endings.h"
+#include "gamelanguage.h"
 #include "image.h"
 #include "intervaltimer.h"
+#include "keyrepeats.h"
 #include "label.h"
 #include "layout.h"
 #include "levels.h"
@@ -23,9 +25,37 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QShowEvent>
 
 #include <cstdio>
+
+namespace {
+
+// The action keys 1, 2 and 3, on the main keys or on the keypad, where Num
+// Lock off makes them End, Down and Page Down: 0..2, or -1 for another key.
+int actionOfKey(const QKeyEvent &event)
+{
+    const bool keypad = event.modifiers() & Qt::KeypadModifier;
+    switch (event.key()) {
+    case Qt::Key_1:
+        return 0;
+    case Qt::Key_2:
+        return 1;
+    case Qt::Key_3:
+        return 2;
+    case Qt::Key_End:
+        return keypad ? 0 : -1;
+    case Qt::Key_Down:
+        return keypad ? 1 : -1;
+    case Qt::Key_PageDown:
+        return keypad ? 2 : -1;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
 
 Fom::Fom(const FomServices &services, QWidget *parent)
     : QWidget(parent)
@@ -37,6 +67,9 @@ Fom::Fom(const FomServices &services, QWidget *parent)
     , MMC(services.audio)
 {
     designWindow(this);
+    // Nothing inside takes the focus, so every key comes here.
+    setFocusPolicy(Qt::StrongFocus);
+    m_keys = new KeyRepeats(this);
     buildLayout();
     connectHandlers();
 }
@@ -227,10 +260,72 @@ void Fom::GameEnd(EndingKind Kind)
         if (!loadInto(Img, picture))
             return;
     }
-    TtlLbl->setCaption(fromUtf8(ending.title));
+    TtlLbl->setCaption(playerText("Endings", ending.title));
     for (std::string_view box : ending.boxes)
-        m_messageBox.show(fromUtf8(box));
+        m_messageBox.show(playerText("Endings", box));
     loadInto(Img, FinalEndPicture);
+}
+
+// The keys reach the handlers a mouse reaches, and only where the screen
+// shows the control the mouse would use. A key held down is one press: its
+// repeats do nothing, also those of the key that closed an ending's last
+// box, and a release acts only once it has proved no repeat.
+void Fom::keyPressEvent(QKeyEvent *event)
+{
+    if (m_keys->isRepeat(*event))
+        return;
+    if (const int action = actionOfKey(*event); action >= 0 && Com[action]->isVisible()) {
+        Com[action]->pressKey(KeyRepeats::physicalKey(*event));
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (ImgStt->isVisible())
+            ImgStt_Click();
+        else if (m_state.phase == Phase::Ended)
+            Img_Click();
+        break;
+    case Qt::Key_Escape:
+        if (Img->isVisible())
+            Img_Click();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        chooseNeighbouringLevel(-1);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        chooseNeighbouringLevel(+1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void Fom::keyReleaseEvent(QKeyEvent *event)
+{
+    const int action = actionOfKey(*event);
+    if (action < 0) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    m_keys->whenReleased(*event, [this, action, key = KeyRepeats::physicalKey(*event)] {
+        Com[action]->releaseKey(key);
+    });
+}
+
+// The arrows move the difficulty as between any radio buttons: to the next
+// one in that direction, if there is one, selected as a click selects it.
+void Fom::chooseNeighbouringLevel(int step)
+{
+    if (!NanPic->isVisible())
+        return;
+    const auto chosen = std::find_if(Opt.cbegin(), Opt.cend(), [](const OptionButton *o) { return o->value(); });
+    const auto next = (chosen - Opt.cbegin()) + step;
+    if (chosen != Opt.cend() && next >= 0 && next < std::ssize(Opt))
+        Opt[static_cast<std::size_t>(next)]->click();
 }
 
 void Fom::showEvent(QShowEvent *event)
@@ -341,6 +436,10 @@ void Fom::connectHandlers()
     for (CommandButton *button : Com) {
         connect(button, &CommandButton::MouseDown, this, &Fom::Com_MouseDown);
         connect(button, &CommandButton::MouseUp, this, &Fom::Com_MouseUp);
+        // The keys reach the buttons through the window: say which holds
+        // each, where a screen reader reads it after the caption.
+        //: The key that holds an action button down: 1, 2 or 3.
+        button->setAccessibleDescription(tr("%1 キー").arg(button->index() + 1));
     }
     connect(Tim, &IntervalTimer::Timer, this, &Fom::Tim_Timer);
     connect(BldTim, &IntervalTimer::Timer, this, &Fom::BldTim_Timer);

@@ -26,6 +26,7 @@ class PictureBox;
 class RandomSource;
 class Shape;
 class IntervalTimer;
+class KeyRepeats;
 
 // What the window needs from outside: the one random source of the run, the
 // message box, the audio device, and the folder its pictures and sounds are
@@ -44,8 +45,10 @@ struct FomServices
 // reported), then show it: the first showing runs the title reset. From then
 // on the controls' events drive the handlers, each of which calls the rules
 // and moves controls; an audio device lost meanwhile is opened again when it
-// can be, and the music starts over. Closing the window stops and closes the
-// players and quits the application.
+// can be, and the music starts over. The window keeps the keyboard's focus
+// and hands each key to the handler a mouse would reach on the screen shown.
+// Closing the window stops and closes the players and quits the
+// application.
 class Fom : public QWidget
 {
     Q_OBJECT
@@ -61,6 +64,8 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     void Form_Activate();
@@ -82,6 +87,7 @@ private:
     void buildLayout();
     void connectHandlers();
     void scaleButtonFaces(double factor);
+    void chooseNeighbouringLevel(int step);
     QString assetPath(std::string_view fileName) const;
     bool loadInto(Image *image, std::string_view fileName);
     void fail(const QString &message);
@@ -94,6 +100,7 @@ private:
     bool m_activated = false;
     bool m_failed = false;
     WindowFit m_fit;
+    KeyRepeats *m_keys = nullptr;
 
     PictureBox *NanPic = nullptr;
     std::array<OptionButton *, std::size(Levels)> Opt{};

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "fontcheck.h"
 
+#include "controlfactory.h"
 #include "endings.h"
+#include "gamelanguage.h"
 #include "layout.h"
 #include "twips.h"
-#include "utf8.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
@@ -16,9 +18,9 @@
 
 namespace {
 
-void addCharacters(std::set<char32_t> &characters, std::string_view utf8)
+void addCharacters(std::set<char32_t> &characters, const QString &text)
 {
-    for (char32_t c : fromUtf8(utf8).toUcs4()) {
+    for (char32_t c : text.toUcs4()) {
         if (c > U' ')
             characters.insert(c);
     }
@@ -28,11 +30,11 @@ std::set<char32_t> gameCharacters()
 {
     std::set<char32_t> characters;
     for (const Layout::Row &row : Layout::rows())
-        addCharacters(characters, row.caption);
+        addCharacters(characters, caption(row));
     for (const Ending &ending : allEndings()) {
-        addCharacters(characters, ending.title);
+        addCharacters(characters, playerText("Endings", ending.title));
         for (std::string_view box : ending.boxes)
-            addCharacters(characters, box);
+            addCharacters(characters, playerText("Endings", box));
     }
     return characters;
 }
@@ -61,10 +63,12 @@ QString missingFontWarning()
     }
     if (count == 0)
         return {};
-    // In English: a terminal without a Japanese font could not show more.
-    return QStringLiteral("velmora: no installed font can draw %1 of the %2 characters of the game's "
-                          "Japanese texts (%3%4), so they will show as empty boxes; install the Debian "
-                          "package fonts-ipafont-gothic (IPA P Gothic)")
+    // In English even where the game speaks Japanese: a terminal without a
+    // Japanese font could not show more.
+    return QCoreApplication::translate("FontCheck",
+                                       "velmora: no installed font can draw %1 of the %2 characters of the game's "
+                                       "Japanese texts (%3%4), so they will show as empty boxes; install the Debian "
+                                       "package fonts-ipafont-gothic (IPA P Gothic)")
             .arg(count)
             .arg(static_cast<qsizetype>(characters.size()))
             .arg(missing.join(QLatin1Char(' ')), count > missing.size() ? QStringLiteral(" ...") : QString());

@@ -9,7 +9,9 @@
 // container, place and size in twips, caption, colours and font. Rows come
 // in the window's own order, front to back: a control drawn over another
 // (the difficulty panel over the title picture) comes first. The window only
-// shows, hides, moves and fills these controls afterwards.
+// shows, hides, moves and fills these controls afterwards. Captions and
+// accessible names are the game's own Japanese, marked for translation in
+// the context "Layout"; the controls show their translations.
 namespace Layout {
 
 enum class Kind { PictureBox, OptionButton, Label, Timer, Shape, CommandButton, Image };
@@ -39,7 +41,7 @@ struct Row
 inline constexpr int ClientWidth = 4305;
 inline constexpr int ClientHeight = 6570;
 inline constexpr quint32 WindowColor = 0x00808080;
-inline constexpr const char *Caption = "Velmora";
+inline constexpr const char *Caption = QT_TRANSLATE_NOOP("Layout", "Velmora");
 
 std::span<const Row> rows();
 

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+    qt6-tools-dev qt6-l10n-tools
     libsdl2-dev libsdl2-mixer-dev
     libgtest-dev libgmock-dev
     xvfb xauth xdotool x11-utils

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The game's start-up as the executable does it, the window filled from a
-// given folder of pictures and sounds: it prints how long after its launch
-// the first frame of the title screen was drawn, then quits.
+// The game's start-up as the executable does it, in the desktop's language,
+// the window filled from a given folder of pictures and sounds: it prints
+// how long after its launch the first frame of the title screen was drawn,
+// then quits.
 #include "application.h"
 #include "audiodevice.h"
 #include "fom.h"
+#include "gamelanguage.h"
 #include "launchclock.h"
 #include "paintprobe.h"
 #include "qtmessagebox.h"
@@ -17,7 +19,9 @@
 
 int main(int argc, char **argv)
 {
+    GameLanguage language;
     QApplication app(argc, argv);
+    language.install();
     if (argc != 2) {
         std::fprintf(stderr, "usage: startup_game <folder of the built pictures and sounds>\n");
         return EXIT_FAILURE;

@@ -47,8 +47,7 @@ void CommandButton::mousePressEvent(QMouseEvent *event)
     // QAbstractButton answers the left button only; every button counts here.
     event->accept();
     m_held |= event->button();
-    setDown(true);
-    emit MouseDown(m_index);
+    hold();
 }
 
 void CommandButton::mouseReleaseEvent(QMouseEvent *event)
@@ -57,7 +56,34 @@ void CommandButton::mouseReleaseEvent(QMouseEvent *event)
     if (!(m_held & event->button()))
         return;
     m_held &= ~event->button();
-    if (!m_held)
+    letGo();
+}
+
+void CommandButton::pressKey(int key)
+{
+    if (!isVisible() || m_keysHeld.contains(key))
+        return;
+    m_keysHeld.append(key);
+    hold();
+}
+
+void CommandButton::releaseKey(int key)
+{
+    if (!m_keysHeld.removeOne(key))
+        return;
+    letGo();
+}
+
+void CommandButton::hold()
+{
+    setDown(true);
+    emit MouseDown(m_index);
+}
+
+// Each release is its own MouseUp; the face comes up with the last.
+void CommandButton::letGo()
+{
+    if (!m_held && m_keysHeld.isEmpty())
         setDown(false);
     emit MouseUp(m_index);
 }
@@ -89,6 +115,7 @@ void CommandButton::keyReleaseEvent(QKeyEvent *event)
 void CommandButton::hideEvent(QHideEvent *event)
 {
     m_held = {};
+    m_keysHeld.clear();
     setDown(false);
     QPushButton::hideEvent(event);
 }

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QList>
 #include <QPushButton>
 
 // A command button of a control array: it raises MouseDown when any mouse
 // button goes down on it (each press of a quick double press too) and MouseUp
 // when that button is released, both with the index the button was created
-// with, whatever the modifier keys. Nothing else: it takes no focus, ignores
-// the keyboard and never emits clicked(). While a mouse button is held it
-// looks pressed. A button hidden while held forgets the press, so a round
-// that ended during a press gets no late MouseUp. The back colour fills the
-// whole face in any widget style.
+// with, whatever the modifier keys. The window may hold it down with a key
+// as well: pressKey() is a press like a mouse button's, and releaseKey() of
+// the same key its MouseUp; a key already holding it is no new press.
+// Nothing else: it takes no focus, ignores the keyboard that reaches it and
+// never emits clicked(). While a mouse button or a key holds it, it looks
+// pressed. A button hidden while held forgets the press, so a round that
+// ended during a press gets no late MouseUp. The back colour fills the whole
+// face in any widget style.
 class CommandButton : public QPushButton
 {
     Q_OBJECT
@@ -22,6 +26,11 @@ public:
     void setBackColor(const QColor &color);
     // The bevel grows and shrinks with the window, as the caption does.
     void setScale(double factor);
+
+    // key: any number that tells one key from another; a hidden button
+    // takes no press.
+    void pressKey(int key);
+    void releaseKey(int key);
 
 signals:
     void MouseDown(int Index);
@@ -38,12 +47,15 @@ protected:
 
 private:
     void applyFace();
+    void hold();
+    void letGo();
 
     // The width of the raised edge at the laid-out size, in pixels.
     static constexpr int LaidOutBevel = 2;
 
     const int m_index;
     Qt::MouseButtons m_held;
+    QList<int> m_keysHeld;
     QColor m_face;
     int m_bevel = LaidOutBevel;
 };

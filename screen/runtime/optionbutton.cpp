@@ -12,6 +12,8 @@ OptionButton::OptionButton(int index, QWidget *parent)
     , m_mark(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, this))
     , m_shownMark(m_mark)
 {
+    // The window keeps the keys: its arrows move the choice from there.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void OptionButton::setScale(double factor)

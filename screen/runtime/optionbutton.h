@@ -5,7 +5,7 @@
 
 // An option button of a control array, created with its index. On its own it
 // only shows a caption and a mark, the mark at the style's size times the
-// factor given to setScale(); an OptionGroup makes the options of one
+// factor given to setScale(). It takes no focus. An OptionGroup makes the options of one
 // container exclusive and reports which one the player selected.
 class OptionButton : public QRadioButton
 {

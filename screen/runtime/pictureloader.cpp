@@ -2,6 +2,7 @@
 #include "pictureloader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,12 @@
 
 namespace {
 
+// The loader's words, in the language the application speaks.
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(PictureLoader)
+};
+
 constexpr qint64 FileHeaderSize = 14;
 // The largest information header a bitmap has (BITMAPV5HEADER).
 constexpr qint64 MaxInfoHeaderSize = 124;
@@ -24,7 +31,7 @@ PictureResult failure(PictureFailure kind, const QString &path, const QString &r
 {
     PictureResult result;
     result.failure = kind;
-    result.error = QStringLiteral("画像を読み込めません: %1\n理由: %2").arg(path, reason);
+    result.error = Words::tr("画像を読み込めません: %1\n理由: %2").arg(path, reason);
     return result;
 }
 
@@ -72,10 +79,10 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
     const bool core = infoSize == 12;
     if (!core && infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 64
             && infoSize != 108 && infoSize != 124)
-        return damaged(QStringLiteral("ビットマップのヘッダーが壊れています（情報ヘッダーの長さ %1）")
+        return damaged(Words::tr("ビットマップのヘッダーが壊れています（情報ヘッダーの長さ %1）")
                                .arg(infoSize));
     if (head.size < FileHeaderSize + qint64(infoSize))
-        return damaged(QStringLiteral("ファイルが途中で切れています（ヘッダーが不完全です）"));
+        return damaged(Words::tr("ファイルが途中で切れています（ヘッダーが不完全です）"));
 
     int planes;
     if (core) {
@@ -92,33 +99,33 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
         header.imageSize = head.u32(34);
     }
     if (header.width <= 0 || header.height <= 0 || planes != 1)
-        return damaged(QStringLiteral("ビットマップのヘッダーが壊れています（大きさ %1 × %2）")
+        return damaged(Words::tr("ビットマップのヘッダーが壊れています（大きさ %1 × %2）")
                 .arg(header.width).arg(header.height));
     if (header.width > MaxPictureSide || header.height > MaxPictureSide
             || header.width * header.height > MaxPicturePixels)
         return {PictureFailure::TooLarge,
-                QStringLiteral("画像が大きすぎます（ヘッダーでは %1 × %2 ピクセル）")
+                Words::tr("画像が大きすぎます（ヘッダーでは %1 × %2 ピクセル）")
                         .arg(header.width).arg(header.height)};
     switch (header.bitsPerPixel) {
     case 1: case 4: case 8: case 16: case 24: case 32:
         break;
     default:
-        return damaged(QStringLiteral("ビットマップのヘッダーが壊れています（色深度 %1 ビット）")
+        return damaged(Words::tr("ビットマップのヘッダーが壊れています（色深度 %1 ビット）")
                                .arg(header.bitsPerPixel));
     }
     // 0: uncompressed, 1 and 2: run-length, 3 and 6: bit fields. JPEG or
     // PNG inside a bitmap is something Qt's reader does not decode.
     const quint32 c = header.compression;
     if (c != 0 && c != 1 && c != 2 && c != 3 && c != 6)
-        return damaged(QStringLiteral("対応していない圧縮形式のビットマップです（方式 %1）").arg(c));
+        return damaged(Words::tr("対応していない圧縮形式のビットマップです（方式 %1）").arg(c));
 
     // Qt fills a body that ends early with black without complaint, so the
     // size is checked here: first against the header's own file size...
     if (declaredSize > fileSize)
-        return damaged(QStringLiteral("ファイルが途中で切れています（ヘッダーでは %1 バイト、"
+        return damaged(Words::tr("ファイルが途中で切れています（ヘッダーでは %1 バイト、"
                                       "実際は %2 バイト）").arg(declaredSize).arg(fileSize));
     if (header.dataOffset < FileHeaderSize + qint64(infoSize) || header.dataOffset >= fileSize)
-        return damaged(QStringLiteral("ファイルが途中で切れています（画素データがありません）"));
+        return damaged(Words::tr("ファイルが途中で切れています（画素データがありません）"));
     // ...then against what the pixels need.
     qint64 needed = header.imageSize;
     if (c == 0 || c == 3 || c == 6) {
@@ -126,7 +133,7 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
         needed = rowBytes * header.height;
     }
     if (header.dataOffset + needed > fileSize)
-        return damaged(QStringLiteral("ファイルが途中で切れています（画素データに %1 バイト必要で、"
+        return damaged(Words::tr("ファイルが途中で切れています（画素データに %1 バイト必要で、"
                                       "%2 バイトしかありません）")
                                .arg(needed).arg(fileSize - header.dataOffset));
     return {};
@@ -138,40 +145,40 @@ PictureResult loadPicture(const QString &path)
 {
     if (path.isEmpty() || QDir::isRelativePath(path))
         return failure(PictureFailure::NotFullPath, path,
-                       QStringLiteral("フルパスではありません"));
+                       Words::tr("フルパスではありません"));
     const QFileInfo info(path);
     if (!info.exists())
-        return failure(PictureFailure::Missing, path, QStringLiteral("ファイルが見つかりません"));
+        return failure(PictureFailure::Missing, path, Words::tr("ファイルが見つかりません"));
     if (info.isDir())
         return failure(PictureFailure::NotAFile, path,
-                       QStringLiteral("ファイルではなくフォルダーです"));
+                       Words::tr("ファイルではなくフォルダーです"));
     // A pipe or a device could block the game forever or never end.
     if (!info.isFile())
         return failure(PictureFailure::NotAFile, path,
-                       QStringLiteral("通常のファイルではありません"));
+                       Words::tr("通常のファイルではありません"));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         const QString why = file.error() == QFileDevice::PermissionsError
-                ? QStringLiteral("読み取りの権限がありません")
-                : QStringLiteral("ファイルを開けません（%1）").arg(file.errorString());
+                ? Words::tr("読み取りの権限がありません")
+                : Words::tr("ファイルを開けません（%1）").arg(file.errorString());
         return failure(PictureFailure::Unreadable, path, why);
     }
     const qint64 fileSize = file.size();
     if (fileSize == 0)
-        return failure(PictureFailure::Empty, path, QStringLiteral("ファイルが空です"));
+        return failure(PictureFailure::Empty, path, Words::tr("ファイルが空です"));
 
     HeadBytes head;
     head.size = file.read(head.bytes.data(), qint64(head.bytes.size()));
     if (head.size <= 0)
         return failure(PictureFailure::Unreadable, path,
-                       QStringLiteral("読み取りに失敗しました（%1）").arg(file.errorString()));
+                       Words::tr("読み取りに失敗しました（%1）").arg(file.errorString()));
     if (head.size < 2 || head.bytes[0] != 'B' || head.bytes[1] != 'M')
         return failure(PictureFailure::NotABitmap, path,
-                       QStringLiteral("ビットマップ（BMP）ファイルではありません"));
+                       Words::tr("ビットマップ（BMP）ファイルではありません"));
     if (head.size < FileHeaderSize + 4)
         return failure(PictureFailure::Damaged, path,
-                       QStringLiteral("ファイルが途中で切れています（ヘッダーが不完全です）"));
+                       Words::tr("ファイルが途中で切れています（ヘッダーが不完全です）"));
 
     Header header;
     const Fault fault = checkHeader(head, fileSize, header);
@@ -179,13 +186,13 @@ PictureResult loadPicture(const QString &path)
         return failure(fault.kind, path, fault.reason);
     if (fileSize > MaxFileSize)
         return failure(PictureFailure::TooLarge, path,
-                       QStringLiteral("ファイルが大きすぎます（%1 バイト）").arg(fileSize));
+                       Words::tr("ファイルが大きすぎます（%1 バイト）").arg(fileSize));
 
     file.seek(0);
     QByteArray bytes = file.readAll();
     if (bytes.size() != fileSize)
         return failure(PictureFailure::Unreadable, path,
-                       QStringLiteral("読み取りに失敗しました（%1）").arg(file.errorString()));
+                       Words::tr("読み取りに失敗しました（%1）").arg(file.errorString()));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
@@ -193,7 +200,7 @@ PictureResult loadPicture(const QString &path)
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return failure(PictureFailure::Damaged, path,
-                       QStringLiteral("ビットマップが壊れています（%1）").arg(reader.errorString()));
+                       Words::tr("ビットマップが壊れています（%1）").arg(reader.errorString()));
 
     // Opaque pictures are kept in three bytes a pixel rather than the
     // screen's four: the game holds its art at full resolution for as long

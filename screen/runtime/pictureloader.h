@@ -9,7 +9,8 @@
 // that can be read, its header must describe a bitmap of a sane size that
 // the file really holds in full, and Qt's reader must decode it without an
 // error. Any failure comes back as a reason and a message for the player
-// that names the full path; the caller decides whether it is fatal.
+// that names the full path, in the language the application speaks; the
+// caller decides whether it is fatal.
 enum class PictureFailure {
     None,
     NotFullPath,  // a relative path would depend on the working directory

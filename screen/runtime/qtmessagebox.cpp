@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qtmessagebox.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace {
@@ -33,7 +34,7 @@ void QtMessageBox::showError(const QString &text)
 
 QString QtMessageBox::caption()
 {
-    return QStringLiteral("Velmora…");
+    return QApplication::translate("QtMessageBox", "Velmora…");
 }
 
 QString QtMessageBox::plainLines(const QString &text)

@@ -5,9 +5,9 @@
 
 class QWidget;
 
-// The real message box: a QMessageBox with the caption "Velmora…", an OK
-// button only and no icon (a critical icon for errors), modal over the
-// window it was given, if any.
+// The real message box: a QMessageBox with the caption "Velmora…" in the
+// language the application speaks, an OK button only and no icon (a
+// critical icon for errors), modal over the window it was given, if any.
 class QtMessageBox final : public MessageBox
 {
 public:

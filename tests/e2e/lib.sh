@@ -180,10 +180,13 @@ e2e_start_playing() {
 }
 
 # e2e_start_game <executable>: runs it in the background on the X server,
-# without a sound device unless SDL_AUDIODRIVER names one.
+# without a sound device unless SDL_AUDIODRIVER names one, in the language
+# of E2E_LANG (a LANG value; C.UTF-8, the game's own Japanese, unless set),
+# whatever languages the desktop running the tests asks for.
 e2e_start_game() {
     mkdir -m 700 "$E2E_WORK/runtime"
-    XDG_RUNTIME_DIR="$E2E_WORK/runtime" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="${E2E_LANG:-C.UTF-8}" \
+        XDG_RUNTIME_DIR="$E2E_WORK/runtime" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
         "$1" >"$E2E_WORK/game.out" 2>"$E2E_WORK/game.err" &
     E2E_GAME_PID=$!
     E2E_GAME_STATUS=""

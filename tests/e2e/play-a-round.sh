@@ -6,14 +6,21 @@
 # back; a click on the main picture returns to the title; closing the
 # window ends the game with status 0.
 #
-#     play-a-round.sh <path-to-velmora> [<width>x<height> | fit]
+#     play-a-round.sh <path-to-velmora> [<width>x<height> | fit | keys]
 #
 # With a size, the window must open as laid out (287 x 438) and is resized
 # to that size before the round; its title screen, scaled back down, must
 # match the laid-out one, and the round is played at the places the
 # laid-out ones move to. With "fit", the window must lie whole on the
 # screen (E2E_SCREEN), whatever size it chose, and the round is played at
-# that size.
+# that size. With "keys", the same round is played from the keyboard
+# alone (Enter starts it, holding 1 is holding "吸血", Escape abandons it),
+# and then on to an ending: 1 again and again until the ending's first box,
+# Enter held down through all its boxes and on past the last one, and the
+# ending must still be on screen when Enter comes up; a fresh Enter returns
+# to the title. The bare X server has no window manager, so the test gives
+# the window the focus a window manager gives it: when it opens, and back
+# from the ending's boxes once they have closed.
 #
 # The game's pictures must lie beside the executable; they also tell which
 # picture the screen shows. With E2E_SCREENSHOTS=<folder> the title screen
@@ -50,6 +57,11 @@ shows_the_laid_out_title() {
 
 wanted=${2:-}
 window_size
+if [[ $wanted == keys ]]; then
+    wanted=""
+    keys=yes
+    xdotool windowfocus --sync "$E2E_WINDOW"
+fi
 if [[ $wanted == fit ]]; then
     read -r screen_width screen_height < <(xdotool getdisplaygeometry)
     ((X >= 0 && Y >= 0 && X + WIDTH <= screen_width && Y + HEIGHT <= screen_height)) ||
@@ -70,16 +82,29 @@ if [[ -n $wanted && $wanted != fit ]]; then
     e2e_keep_screenshot "title-$wanted"
 fi
 
+# What the player does, with the mouse or with the keys alone.
+if [[ -n ${keys:-} ]]; then
+    start_round() { xdotool key Return; }
+    hold_bite() { xdotool keydown 1; }
+    let_go() { xdotool keyup 1; }
+    back_to_title() { xdotool key Escape; }
+else
+    start_round() { e2e_click $E2E_TITLE_SPOT; }
+    hold_bite() { xdotool mousemove --window "$E2E_WINDOW" $(e2e_zoomed "${E2E_COM_SPOTS[0]/,/ }") mousedown 1; }
+    let_go() { xdotool mouseup 1; }
+    back_to_title() { e2e_click $E2E_IMG_CENTRE; }
+fi
+
 # The mood changes by itself every second or two and replaces a reaction
 # even while the button is held. A press that a mood change overtook before
 # the screen was looked at proves nothing either way, so the round is begun
 # again from the title, with its gauges back at zero, and pressed anew.
 shown=""
 for attempt in 1 2 3; do
-    e2e_click $E2E_TITLE_SPOT
+    start_round
     e2e_wait_for "round to start (red action buttons)" e2e_shows_round
     e2e_wait_for "mood picture in the main picture" e2e_shows_picture '[012]'
-    xdotool mousemove --window "$E2E_WINDOW" $(e2e_zoomed "${E2E_COM_SPOTS[0]/,/ }") mousedown 1
+    hold_bite
     deadline=$((SECONDS + 5))
     while ((SECONDS < deadline)); do
         if e2e_shows_picture '[012]0'; then
@@ -89,18 +114,53 @@ for attempt in 1 2 3; do
     done
     if [[ -n "$shown" ]]; then
         e2e_keep_screenshot round
-        xdotool mouseup 1
+        let_go
         e2e_wait_for "mood picture after the release of \"吸血\"" e2e_shows_picture '[012]'
         break
     fi
     echo "attempt $attempt: no reaction to \"吸血\" seen; main picture was '$(e2e_main_picture)'" >&2
-    xdotool mouseup 1
-    e2e_click $E2E_IMG_CENTRE
-    e2e_wait_for "title screen after a click on the main picture" e2e_shows_title
+    let_go
+    back_to_title
+    e2e_wait_for "title screen after going back" e2e_shows_title
 done
 [[ -n "$shown" ]] || e2e_fail "a press on \"吸血\" never showed a reaction picture (00, 10 or 20)"
 
-e2e_click $E2E_IMG_CENTRE
+if [[ -n ${keys:-} ]]; then
+    back_to_title
+    e2e_wait_for "title screen after Escape" e2e_shows_title
+    start_round
+    e2e_wait_for "round to start again" e2e_shows_round
+    # Every bite raises danger or vampirism; between presses the key is up
+    # long enough for its release to count.
+    # The boxes are titled "Velmora…", the window "Velmora".
+    box_open() { xdotool search --onlyvisible --name '^Velmora.' >/dev/null 2>&1; }
+    bite_until_a_box() {
+        box_open && return 0
+        xdotool key 1
+        sleep 0.1
+        return 1
+    }
+    e2e_wait_for "an ending's first box after bite upon bite" bite_until_a_box
+    convert "$E2E_GAME_DIR/end.bmp" -resize '32x32!' -depth 8 "$E2E_WORK/known/end.png"
+    xdotool keydown Return
+    e2e_wait_for "the ending's final picture, its boxes closed by Enter held down" e2e_shows_picture end
+    xdotool windowfocus --sync "$E2E_WINDOW"
+    # The X server repeats a held key 25 times a second after 660 ms: some
+    # fifty repeats reach the window after the last box, and Qt leaves some
+    # of them unmarked when the machine is busy.
+    sleep 2.5
+    xdotool keyup Return
+    e2e_snapshot
+    [[ $(e2e_main_picture) == end ]] || e2e_fail "the Enter that closed the ending's last box also left the ending"
+    e2e_keep_screenshot ending
+    xdotool key Return
+    e2e_wait_for "title screen after a fresh Enter" e2e_shows_title
+    e2e_close_and_expect_exit 0
+    echo "PASS: with the keys alone: title, round, reaction $shown.bmp to \"吸血\", an ending, back to the title"
+    exit 0
+fi
+
+back_to_title
 e2e_wait_for "title screen after a click on the main picture" e2e_shows_title
 e2e_close_and_expect_exit 0
 echo "PASS: title, round, reaction $shown.bmp to \"吸血\", back to the title, closed with status 0"

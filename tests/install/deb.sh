@@ -26,6 +26,7 @@ paths() { dpkg-deb -c "$1" | awk '{ print $6 }'; }
 
 game_paths=$(paths "$game")
 for path in ./usr/games/velmora ./usr/share/man/man6/velmora.6.gz \
+            ./usr/share/man/ja/man6/velmora.6.gz \
             ./usr/share/doc/velmora/copyright "./usr/share/applications/$id.desktop" \
             "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/scalable/apps/$id.svg"; do
     grep -qxF "$path" <<<"$game_paths" || fail "velmora lacks $path"

@@ -112,6 +112,32 @@ public:
         QTest::mouseDClick(fom->windowHandle(), Qt::LeftButton, {}, at);
     }
 
+    // A key as the window system delivers it: to the window, which hands it
+    // to whatever holds the focus there. Each comes at an instant of its
+    // own, unless the test gives one.
+    void key(bool press, int code, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false, quint64 at = 0)
+    {
+        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, code, modifiers, QString(), autoRepeat);
+        event.setTimestamp(at ? at : ++m_instant);
+        QCoreApplication::sendEvent(fom->windowHandle(), &event);
+    }
+
+    // A test that waits for the event loop stops the round's clocks first,
+    // so that only the test moves the round.
+    void stopTheClocks()
+    {
+        for (const char *name : {"Tim", "BldTim", "DayTim"})
+            ctl<IntervalTimer>(name)->setEnabled(false);
+    }
+
+    // Lets go of the key that holds an action button: the button comes up
+    // once the release has proved no half of a repeat.
+    void releaseKey(int index, int code, Qt::KeyboardModifiers modifiers = {})
+    {
+        key(false, code, modifiers);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !com(index)->isDown(); })) << index;
+    }
+
 protected:
     std::int16_t gauge(GaugeIndex index) const { return fom->state().Gauge[index]; }
 
@@ -120,6 +146,7 @@ protected:
     RecordingMessageBox boxes;
     std::unique_ptr<AudioDevice> audio;
     std::unique_ptr<Fom> fom;
+    quint64 m_instant = 1000;
 };
 
 // ---- phases -----------------------------------------------------------
@@ -227,6 +254,7 @@ TEST_F(FomTest, EveryControlAPlayerActsOnHasAJapaneseAccessibleName)
         EXPECT_TRUE(japanese) << name << ": " << accessible.toStdString();
     }
     EXPECT_EQ(ctl<QWidget>("Com(1)")->accessibleName(), "愛の言葉");
+    EXPECT_EQ(ctl<QWidget>("Com(1)")->accessibleDescription(), "2 キー");
 }
 
 QAccessibleInterface *accessible(QWidget *widget)
@@ -635,6 +663,95 @@ TEST_F(FomTest, AQuickDoublePressOnAnActionButtonCountsAsTwoPresses)
     doubleClick(com(0));
     EXPECT_EQ(gauge(Vampirism), 18);
     EXPECT_EQ(shown(), picture("0.bmp"));
+}
+
+// ---- keys ---------------------------------------------------------------
+
+TEST_F(FomTest, TheActionKeysHoldTheirButtonsDownAsTheMouseDoes)
+{
+    ASSERT_TRUE(start());
+    startRound(1);
+    stopTheClocks();
+    random.push({TopR, 0.0f, TopR}); // vampirism +2, love -0, danger +19
+    key(true, Qt::Key_1);
+    EXPECT_TRUE(com(0)->isDown());
+    EXPECT_TRUE(fom->soundPlayers()[1].isPlaying());
+    EXPECT_EQ(shown(), picture("10.bmp"));
+    EXPECT_EQ(gauge(Danger), 19);
+
+    // Held, the key repeats: marked as such, or as a release and a press
+    // at one instant. Either way it stays the one press, held.
+    key(false, Qt::Key_1, {}, true);
+    key(true, Qt::Key_1, {}, true);
+    key(false, Qt::Key_1, {}, false, 5000);
+    key(true, Qt::Key_1, {}, false, 5000);
+    EXPECT_FALSE(QTest::qWaitFor([&] { return !com(0)->isDown(); }, 200));
+    EXPECT_EQ(shown(), picture("10.bmp"));
+
+    // The keypad's 2 pressed meanwhile is a press of its own, and each
+    // release is its own.
+    random.push({TopR, TopR}); // love +9, danger -4
+    key(true, Qt::Key_2, Qt::KeypadModifier);
+    EXPECT_EQ(shown(), picture("11.bmp"));
+    EXPECT_EQ(gauge(Danger), 15);
+    releaseKey(0, Qt::Key_1);
+    EXPECT_TRUE(com(1)->isDown());
+    EXPECT_EQ(shown(), picture("1.bmp"));
+    releaseKey(1, Qt::Key_2, Qt::KeypadModifier);
+    EXPECT_EQ(random.remaining(), 0u);
+}
+
+// Clicks and resizing leave the keys with the window.
+TEST_F(FomTest, OnTheTitleTheArrowsMoveTheLevelAndSpaceStartsTheRound)
+{
+    ASSERT_TRUE(start());
+    key(true, Qt::Key_1); // no action button on the title
+    EXPECT_FALSE(fom->soundPlayers()[1].isPlaying());
+    key(true, Qt::Key_Left);
+    EXPECT_TRUE(ctl<OptionButton>("Opt(0)")->value());
+    EXPECT_EQ(ctl<IntervalTimer>("BldTim")->interval(), 400);
+    key(true, Qt::Key_Up); // the first has no neighbour before it
+    EXPECT_TRUE(ctl<OptionButton>("Opt(0)")->value());
+
+    QTest::mouseClick(ctl<OptionButton>("Opt(1)"), Qt::LeftButton);
+    key(true, Qt::Key_Down);
+    EXPECT_TRUE(ctl<OptionButton>("Opt(2)")->value());
+    EXPECT_EQ(ctl<IntervalTimer>("BldTim")->interval(), 250);
+
+    fom->resize(574, 876);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fom->size() == QSize(574, 876); }));
+    random.push({0.0f, moodDraw(2)});
+    key(true, Qt::Key_Space);
+    expectScreen(*fom, Screen::Playing);
+    EXPECT_EQ(shown(), picture("2.bmp"));
+}
+
+TEST_F(FomTest, EscapeAbandonsTheRoundAndAfterTheEndingEnterReturnsToTheTitle)
+{
+    ASSERT_TRUE(start());
+    startRound(2);
+    key(true, Qt::Key_Return); // nothing to start in a round
+    expectScreen(*fom, Screen::Playing);
+    key(true, Qt::Key_Escape);
+    expectScreen(*fom, Screen::Title);
+
+    startRound(2);
+    stopTheClocks();
+    for (int i = 0; i < 4; ++i) {
+        random.push({TopR, TopR, TopR});
+        key(true, Qt::Key_1);
+        releaseKey(0, Qt::Key_1);
+    }
+    expectScreen(*fom, Screen::Ended);
+    // The Enter that closed the last box goes on repeating into the window
+    // until it comes up, marked as repeats or not: the ending stays.
+    key(true, Qt::Key_Return, {}, true);
+    key(false, Qt::Key_Return, {}, false, 7000);
+    key(true, Qt::Key_Return, {}, false, 7000);
+    key(false, Qt::Key_Return);
+    expectScreen(*fom, Screen::Ended);
+    key(true, Qt::Key_Enter, Qt::KeypadModifier);
+    expectScreen(*fom, Screen::Title);
 }
 
 // ---- level --------------------------------------------------------------
