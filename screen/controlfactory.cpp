@@ -90,6 +90,24 @@ QString controlName(const char *name, int index)
     return index == Layout::NoIndex ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
 }
 
+std::vector<std::pair<QWidget *, QRect>> createControls(QWidget *window)
+{
+    std::vector<std::pair<QWidget *, QRect>> placed;
+    QList<QWidget *> frontToBack;
+    for (const Row &row : Layout::rows()) {
+        QWidget *container = qstrcmp(row.container, "Fom") == 0 ? window : findControl<QWidget>(window, row.container);
+        auto *widget = qobject_cast<QWidget *>(createControl(row, container));
+        if (!widget)
+            continue;
+        frontToBack.append(widget);
+        if (row.kind != Kind::Shape)
+            placed.emplace_back(widget, QRect(row.left, row.top, row.width, row.height));
+    }
+    for (auto it = frontToBack.crbegin(); it != frontToBack.crend(); ++it)
+        (*it)->raise();
+    return placed;
+}
+
 void designWindow(QWidget *window)
 {
     window->setWindowTitle(QCoreApplication::translate("Layout", Layout::Caption));

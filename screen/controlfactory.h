@@ -7,11 +7,19 @@
 
 #include <array>
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 class Image;
 
 // Gives the window its own design: caption, back colour and font.
 void designWindow(QWidget *window);
+
+// Makes every control of the layout inside the window, in the layout's
+// order, with the one drawn first in front; returns each control that the
+// window places, with its rectangle in twips. Shapes are left to the panel
+// that holds them, which places them in its own scale.
+std::vector<std::pair<QWidget *, QRect>> createControls(QWidget *window);
 
 // Makes one control of the window from its layout row: the adapter of its
 // kind, named "Img" or "Com(2)" so that the window and its tests find it by

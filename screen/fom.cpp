@@ -7,6 +7,7 @@
 #include "commandbutton.h"
 #include "controlfactory.h"
 #include "endings.h"
+#include "gamekeys.h"
 #include "gamelanguage.h"
 #include "image.h"
 #include "intervaltimer.h"
@@ -29,33 +30,6 @@
 #include <QShowEvent>
 
 #include <cstdio>
-
-namespace {
-
-// The action keys 1, 2 and 3, on the main keys or on the keypad, where Num
-// Lock off makes them End, Down and Page Down: 0..2, or -1 for another key.
-int actionOfKey(const QKeyEvent &event)
-{
-    const bool keypad = event.modifiers() & Qt::KeypadModifier;
-    switch (event.key()) {
-    case Qt::Key_1:
-        return 0;
-    case Qt::Key_2:
-        return 1;
-    case Qt::Key_3:
-        return 2;
-    case Qt::Key_End:
-        return keypad ? 0 : -1;
-    case Qt::Key_Down:
-        return keypad ? 1 : -1;
-    case Qt::Key_PageDown:
-        return keypad ? 2 : -1;
-    default:
-        return -1;
-    }
-}
-
-} // namespace
 
 Fom::Fom(const FomServices &services, QWidget *parent)
     : QWidget(parent)
@@ -293,11 +267,11 @@ void Fom::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Left:
     case Qt::Key_Up:
-        chooseNeighbouringLevel(-1);
-        break;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        chooseNeighbouringLevel(+1);
+        // The arrows move the difficulty as between any radio buttons.
+        if (NanPic->isVisible())
+            m_options->selectNeighbour(event->key() == Qt::Key_Left || event->key() == Qt::Key_Up ? -1 : +1);
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -314,18 +288,6 @@ void Fom::keyReleaseEvent(QKeyEvent *event)
     m_keys->whenReleased(*event, [this, action, key = KeyRepeats::physicalKey(*event)] {
         Com[action]->releaseKey(key);
     });
-}
-
-// The arrows move the difficulty as between any radio buttons: to the next
-// one in that direction, if there is one, selected as a click selects it.
-void Fom::chooseNeighbouringLevel(int step)
-{
-    if (!NanPic->isVisible())
-        return;
-    const auto chosen = std::find_if(Opt.cbegin(), Opt.cend(), [](const OptionButton *o) { return o->value(); });
-    const auto next = (chosen - Opt.cbegin()) + step;
-    if (chosen != Opt.cend() && next >= 0 && next < std::ssize(Opt))
-        Opt[static_cast<std::size_t>(next)]->click();
 }
 
 void Fom::showEvent(QShowEvent *event)
@@ -391,20 +353,8 @@ void Fom::fail(const QString &message)
 
 void Fom::buildLayout()
 {
-    QList<QWidget *> frontToBack;
-    for (const Layout::Row &row : Layout::rows()) {
-        QWidget *container = qstrcmp(row.container, "Fom") == 0 ? this : findControl<QWidget>(this, row.container);
-        auto *widget = qobject_cast<QWidget *>(createControl(row, container));
-        if (!widget)
-            continue;
-        frontToBack.append(widget);
-        // Shapes are left to the panel that holds them, in its own scale.
-        if (row.kind != Layout::Kind::Shape)
-            m_fit.place(widget, QRect(row.left, row.top, row.width, row.height));
-    }
-    for (auto it = frontToBack.crbegin(); it != frontToBack.crend(); ++it)
-        (*it)->raise();
-
+    for (const auto &[control, twips] : createControls(this))
+        m_fit.place(control, twips);
     NanPic = findControl<PictureBox>(this, "NanPic");
     findControls(this, Opt, "Opt");
     findControls(this, Com, "Com");
@@ -429,10 +379,10 @@ void Fom::connectHandlers()
 {
     connect(ImgStt, &Image::Click, this, &Fom::ImgStt_Click);
     connect(Img, &Image::Click, this, &Fom::Img_Click);
-    auto *options = new OptionGroup(this);
+    m_options = new OptionGroup(this);
     for (OptionButton *option : Opt)
-        options->add(option);
-    connect(options, &OptionGroup::Click, this, &Fom::Opt_Click);
+        m_options->add(option);
+    connect(m_options, &OptionGroup::Click, this, &Fom::Opt_Click);
     for (CommandButton *button : Com) {
         connect(button, &CommandButton::MouseDown, this, &Fom::Com_MouseDown);
         connect(button, &CommandButton::MouseUp, this, &Fom::Com_MouseUp);

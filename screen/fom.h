@@ -22,6 +22,7 @@ class Image;
 class Label;
 class MessageBox;
 class OptionButton;
+class OptionGroup;
 class PictureBox;
 class RandomSource;
 class Shape;
@@ -87,7 +88,6 @@ private:
     void buildLayout();
     void connectHandlers();
     void scaleButtonFaces(double factor);
-    void chooseNeighbouringLevel(int step);
     QString assetPath(std::string_view fileName) const;
     bool loadInto(Image *image, std::string_view fileName);
     void fail(const QString &message);
@@ -101,6 +101,7 @@ private:
     bool m_failed = false;
     WindowFit m_fit;
     KeyRepeats *m_keys = nullptr;
+    OptionGroup *m_options = nullptr;
 
     PictureBox *NanPic = nullptr;
     std::array<OptionButton *, std::size(Levels)> Opt{};

@@ -17,3 +17,11 @@ void OptionGroup::add(OptionButton *option)
 {
     m_group.addButton(option, option->index());
 }
+
+void OptionGroup::selectNeighbour(int step)
+{
+    const QList<QAbstractButton *> options = m_group.buttons();
+    const qsizetype at = options.indexOf(m_group.checkedButton());
+    if (at >= 0 && at + step >= 0 && at + step < options.size())
+        options[at + step]->click();
+}

@@ -21,6 +21,9 @@ public:
     void add(OptionButton *option);
     // -1 while none is selected.
     int selectedIndex() const { return m_group.checkedId(); }
+    // Selects the option step places on from the selected one, as a click
+    // would, if there is one there; the arrow keys move a choice so.
+    void selectNeighbour(int step);
 
 signals:
     void Click(int Index);
