@@ -45,7 +45,7 @@ int main(int argc, char **argv)
     Desktop::nameSoundStream();
     AudioDevice audio;
     QtMessageBox messageBox;
-    Fom fom({random, messageBox, audio, assetDir()});
+    Fom fom({random, messageBox, audio, assetDir(), language.code()});
     if (!fom.Form_Load())
         return EXIT_FAILURE;
     fom.show();

@@ -15,6 +15,15 @@ set(velmora_asset_files ${velmora_picture_files} ${velmora_sound_files})
 set(VELMORA_INSTALL_GAMESDIR games)
 install(TARGETS velmora RUNTIME DESTINATION ${VELMORA_INSTALL_GAMESDIR})
 install(FILES ${velmora_asset_files} DESTINATION ${VELMORA_DATADIR})
+# Pictures whose words are drawn in another language, each in its
+# language's folder.
+get_property(velmora_language_pictures DIRECTORY ${PROJECT_SOURCE_DIR}/assets/pictures
+             PROPERTY velmora_language_picture_outputs)
+foreach(picture IN LISTS velmora_language_pictures)
+    cmake_path(GET picture PARENT_PATH folder)
+    cmake_path(GET folder FILENAME language)
+    install(FILES ${picture} DESTINATION ${VELMORA_DATADIR}/${language})
+endforeach()
 
 # The desktop runs the game by its absolute path, since the games folder is
 # not on every user's PATH. The prefix is only known for sure when installing

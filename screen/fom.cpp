@@ -26,6 +26,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -37,6 +38,7 @@ Fom::Fom(const FomServices &services, QWidget *parent)
     , m_messageBox(services.messageBox)
     , m_audio(services.audio)
     , AppDir(services.appDir)
+    , m_language(services.language)
     , m_fit(this, QSize(Layout::ClientWidth, Layout::ClientHeight))
     , MMC(services.audio)
 {
@@ -318,9 +320,15 @@ void Fom::scaleButtonFaces(double factor)
 }
 
 // Every file of the game is found here: in the folder chosen at start-up.
+// A picture with words in it may also lie in a folder named for the
+// language the game speaks, drawn in it; then that one is shown.
 QString Fom::assetPath(std::string_view fileName) const
 {
-    return AppDir + fromUtf8(fileName);
+    const QString name = fromUtf8(fileName);
+    const QString drawnInLanguage = AppDir + m_language + QLatin1Char('/') + name;
+    if (!m_language.isEmpty() && QFileInfo::exists(drawnInLanguage))
+        return drawnInLanguage;
+    return AppDir + name;
 }
 
 // A picture is kept at its full resolution, whatever size it is shown at

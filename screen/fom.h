@@ -38,6 +38,9 @@ struct FomServices
     MessageBox &messageBox;
     AudioDevice &audio;
     QString appDir;
+    // The language the game speaks ("en"): a picture with words in it is
+    // shown as drawn in that language where the folder holds it so.
+    QString language = {};
 };
 
 // The game's one window. It owns every control and the game state for the
@@ -97,6 +100,7 @@ private:
     MessageBox &m_messageBox;
     AudioDevice &m_audio;
     QString AppDir;
+    QString m_language;
     bool m_activated = false;
     bool m_failed = false;
     WindowFit m_fit;

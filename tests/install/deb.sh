@@ -33,8 +33,10 @@ for path in ./usr/games/velmora ./usr/share/man/man6/velmora.6.gz \
 done
 ! grep -q '^\./usr/share/games/' <<<"$game_paths" || fail "velmora holds the game's data itself"
 data_paths=$(paths "$data")
-[[ $(grep -c '^\./usr/share/games/velmora/.' <<<"$data_paths") -eq 23 ]] ||
+[[ $(grep -Ec '^\./usr/share/games/velmora/[^/]+$' <<<"$data_paths") -eq 23 ]] ||
     fail "velmora-data does not hold the game's 23 files"
+grep -qxF ./usr/share/games/velmora/en/stt.bmp <<<"$data_paths" ||
+    fail "velmora-data lacks the title picture drawn in English"
 grep -qxF ./usr/share/doc/velmora-data/copyright <<<"$data_paths" || fail "velmora-data lacks its copyright file"
 ! grep -v '/$' <<<"$data_paths" | grep -Ev '^\./usr/share/(games/velmora|doc/velmora-data|lintian/overrides)/' ||
     fail "velmora-data holds more than the game's data"

@@ -25,9 +25,12 @@ else
 fi
 [[ ! -e "$root/lib/games" ]] || fail "${root#"$stage"}/lib/games exists: $(ls -A "$root/lib/games")"
 
-mapfile -t built < <(cd "$build" && ls -1 -- *.bmp *.wav 2>/dev/null | sort)
-((${#built[@]} == 23)) || fail "the build put ${#built[@]} files beside the game, not its 19 pictures and 4 sounds"
-mapfile -t stored < <(cd "$datadir" && ls -1A | sort)
+count=$(cd "$build" && ls -1 -- *.bmp *.wav 2>/dev/null | wc -l)
+((count == 23)) || fail "the build put $count files beside the game, not its 19 pictures and 4 sounds"
+# With the pictures whose words are drawn in another language, each in the
+# folder of its language.
+mapfile -t built < <(cd "$build" && ls -1 -- *.bmp *.wav [a-z][a-z]/*.bmp 2>/dev/null | sort)
+mapfile -t stored < <(cd "$datadir" && find . -type f -o -type l | sed 's|^\./||' | sort)
 [[ "${stored[*]}" == "${built[*]}" ]] || fail "${datadir#"$stage"} holds [${stored[*]}], the build [${built[*]}]"
 for name in "${built[@]}"; do
     [[ -f "$datadir/$name" && ! -L "$datadir/$name" ]] || { fail "$name is not stored as data"; continue; }

@@ -6,6 +6,7 @@
 #include "fom.h"
 #include "gamefiles.h"
 #include "gamelanguage.h"
+#include "image.h"
 #include "label.h"
 #include "layout.h"
 #include "pictureloader.h"
@@ -14,6 +15,8 @@
 #include "scriptedrandom.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QImage>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -80,9 +83,10 @@ protected:
         language = std::make_unique<GameLanguage>(uiLanguages);
         language->install();
         random.setFallback(0.0f);
-        files = std::make_unique<GameFiles>();
+        if (!files)
+            files = std::make_unique<GameFiles>();
         audio = std::make_unique<AudioDevice>();
-        fom = std::make_unique<Fom>(FomServices{random, boxes, *audio, files->dir()});
+        fom = std::make_unique<Fom>(FomServices{random, boxes, *audio, files->dir(), language->code()});
         if (!fom->Form_Load())
             return false;
         fom->show();
@@ -141,6 +145,28 @@ TEST_F(WindowInLanguage, TheCLocaleKeepsTheFooterAsItAlwaysWas)
     ASSERT_TRUE(start({QStringLiteral("C")}));
     EXPECT_EQ(fom->findChild<Label *>(QStringLiteral("Label1(2)"))->caption(),
               QStringLiteral("　画面をクリックするとスタートに戻るよ　｛Velmora…｝Ver." VELMORA_VERSION));
+}
+
+// The title's words drawn in English lie in en/: the English game shows
+// them, the Japanese game beside the same files its own, and a picture
+// with no English drawing is the Japanese one in both.
+TEST_F(WindowInLanguage, ShowsAPictureDrawnInItsLanguageWhereTheGameHasOne)
+{
+    files = std::make_unique<GameFiles>();
+    ASSERT_TRUE(QDir(files->dir()).mkdir(QStringLiteral("en")));
+    QImage english(8, 8, QImage::Format_RGB32);
+    english.fill(QColor(0x12, 0x34, 0x56));
+    ASSERT_TRUE(english.save(files->path(QStringLiteral("en/stt.bmp"))));
+    const auto shown = [this](const char *image) {
+        return fom->findChild<Image *>(QString::fromLatin1(image))->picture().toImage().pixel(0, 0) & RGB_MASK;
+    };
+    for (const char *code : {"en", "ja"}) {
+        ASSERT_TRUE(start({QString::fromLatin1(code)})) << code;
+        EXPECT_EQ(shown("ImgStt"), qstrcmp(code, "en") == 0 ? english.pixel(0, 0) & RGB_MASK
+                                                            : GameFiles::colourOf(QStringLiteral("stt.bmp")).rgb() & RGB_MASK)
+                << code;
+        EXPECT_EQ(shown("E(0)"), GameFiles::colourOf(QStringLiteral("0.bmp")).rgb() & RGB_MASK) << code;
+    }
 }
 
 // ---- English captions at every size ------------------------------------

@@ -2,10 +2,14 @@
 // svg2bmp: renders one of the game's SVG pictures to the file the game, or
 // the desktop, reads.
 //
-//   svg2bmp <assets-dir> <source.svg> <output.bmp> <width>x<height>
-//   svg2bmp <assets-dir> <source.svg> <output.png> <width>x<height>
+//   svg2bmp [--language=<code>] <assets-dir> <source.svg> <output.bmp> <width>x<height>
+//   svg2bmp [--language=<code>] <assets-dir> <source.svg> <output.png> <width>x<height>
 //   svg2bmp <assets-dir> <source.svg> <output.svg>
 //
+// A picture with words in it keeps them in a <switch>, one branch a language
+// (systemLanguage="en") and the game's own Japanese last, for all others:
+// --language draws the branch of that language, and without it the picture
+// comes out in Japanese, whatever the locale of the machine that builds it.
 // A BMP is opaque, as the game shows its pictures; a PNG keeps the drawing's
 // transparency, as an icon needs; an SVG is the source made self-contained,
 // for the icon theme's scalable folder. Parts borrowed from other SVG files
@@ -18,6 +22,7 @@
 
 #include <QGuiApplication>
 #include <QHashFunctions>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgRenderer>
@@ -44,13 +49,19 @@ int main(int argc, char **argv)
     collectRendererWarnings();
     QGuiApplication app(argc, argv);
 
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const QString languageOption = QStringLiteral("--language=");
+    const QString language = args.value(1).startsWith(languageOption) ? args.takeAt(1).mid(languageOption.size())
+                                                                      : QString();
+    // The renderer picks a <switch> branch by the default locale's language.
+    QLocale::setDefault(language.isEmpty() ? QLocale::c() : QLocale(language));
     const QString output = args.value(3);
     const bool scalable = args.size() == 4 && output.endsWith(QLatin1String(".svg"));
     const bool png = output.endsWith(QLatin1String(".png"));
     const bool raster = args.size() == 5 && (png || output.endsWith(QLatin1String(".bmp")));
     if (!scalable && !raster)
-        return refuse(QStringLiteral("usage: svg2bmp <assets-dir> <source.svg> <output.bmp|output.png> <width>x<height>\n"
+        return refuse(QStringLiteral("usage: svg2bmp [--language=<code>] <assets-dir> <source.svg> "
+                                     "<output.bmp|output.png> <width>x<height>\n"
                                      "       svg2bmp <assets-dir> <source.svg> <output.svg>"));
 
     SvgInliner inliner(args[1]);
