@@ -141,7 +141,8 @@ if [[ -n ${keys:-} ]]; then
         return 1
     }
     e2e_wait_for "an ending's first box after bite upon bite" bite_until_a_box
-    convert "$E2E_GAME_DIR/end.bmp" -resize '32x32!' -depth 8 "$E2E_WORK/known/end.png"
+    # The English game closes on the curtain drawn with English words.
+    convert "$E2E_GAME_DIR/en/end.bmp" -resize '32x32!' -depth 8 "$E2E_WORK/known/end.png"
     xdotool keydown Return
     e2e_wait_for "the ending's final picture, its boxes closed by Enter held down" e2e_shows_picture end
     xdotool windowfocus --sync "$E2E_WINDOW"
