@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The game's start-up as the executable does it, the window filled from a
 // given folder of pictures and sounds: it prints how long after its launch
-// the first frame of the title screen was drawn, then quits.
+// the first frame of the title screen was drawn, then quits. On the way it
+// marks when each step of the start-up was done, for the timeline.
 #include "application.h"
 #include "audiodevice.h"
 #include "fom.h"
@@ -17,7 +18,9 @@
 
 int main(int argc, char **argv)
 {
+    printMark("main");
     QApplication app(argc, argv);
+    printMark("application");
     if (argc != 2) {
         std::fprintf(stderr, "usage: startup_game <folder of the built pictures and sounds>\n");
         return EXIT_FAILURE;
@@ -25,10 +28,13 @@ int main(int argc, char **argv)
 
     SeededRandom random = SeededRandom::fromClock();
     AudioDevice audio;
+    printMark("audio-device");
     QtMessageBox messageBox;
     Fom fom({random, messageBox, audio, withTrailingSeparator(QString::fromLocal8Bit(argv[1]))});
+    printMark("window-built");
     if (!fom.Form_Load())
         return EXIT_FAILURE;
+    printMark("loaded");
     auto *probe = new PaintProbe(&fom);
     QObject::connect(probe, &PaintProbe::painted, &app, [probe] {
         if (const auto elapsed = sinceLaunchNs())
@@ -38,5 +44,6 @@ int main(int argc, char **argv)
         QCoreApplication::quit();
     });
     fom.show();
+    printMark("shown");
     return app.exec();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "launchclock.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -33,4 +34,10 @@ std::optional<std::int64_t> sinceLaunchNs()
     if (end == text || *end != '\0')
         return std::nullopt;
     return monotonicNs() - launch;
+}
+
+void printMark(const char *what)
+{
+    if (const auto elapsed = sinceLaunchNs())
+        std::printf("mark %s %lld\n", what, static_cast<long long>(*elapsed));
 }

@@ -13,3 +13,6 @@
 std::int64_t monotonicNs();
 void markLaunch();
 std::optional<std::int64_t> sinceLaunchNs();
+// Prints "mark <what> <ns since launch>" on standard output, for the
+// launcher's timeline of a start-up; nothing when not started that way.
+void printMark(const char *what);
