@@ -72,9 +72,7 @@ int main(int argc, char **argv)
 
     auto *probe = new PaintProbe(title);
     QObject::connect(probe, &PaintProbe::painted, &app, [stay, probe] {
-        if (const auto elapsed = sinceLaunchNs())
-            std::printf("first-frame-ns %lld\n", static_cast<long long>(*elapsed));
-        std::fflush(stdout);
+        printFirstFrame();
         probe->disconnect();
         if (!stay)
             QCoreApplication::quit();

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The game's start-up as the executable does it, the window filled from a
-// given folder of pictures and sounds: it prints how long after its launch
+// given folder of pictures and sounds (bench/run.sh gives it the session bus
+// the game would keep to): it prints how long after its launch
 // the first frame of the title screen was drawn, then quits. On the way it
 // marks when each step of the start-up was done, for the timeline.
 #include "application.h"
+#include "applicationicon.h"
 #include "audiodevice.h"
 #include "fom.h"
+#include "fontcheck.h"
 #include "launchclock.h"
 #include "paintprobe.h"
 #include "qtmessagebox.h"
@@ -25,6 +28,10 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: startup_game <folder of the built pictures and sounds>\n");
         return EXIT_FAILURE;
     }
+    QApplication::setWindowIcon(applicationIcon());
+    if (const QString warning = missingFontWarning(); !warning.isEmpty())
+        std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
+    printMark("icon-and-fonts");
 
     SeededRandom random = SeededRandom::fromClock();
     AudioDevice audio;
@@ -37,9 +44,7 @@ int main(int argc, char **argv)
     printMark("loaded");
     auto *probe = new PaintProbe(&fom);
     QObject::connect(probe, &PaintProbe::painted, &app, [probe] {
-        if (const auto elapsed = sinceLaunchNs())
-            std::printf("first-frame-ns %lld\n", static_cast<long long>(*elapsed));
-        std::fflush(stdout);
+        printFirstFrame();
         probe->disconnect();
         QCoreApplication::quit();
     });

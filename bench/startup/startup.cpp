@@ -3,15 +3,16 @@
 // at the laid-out size and at twice it (QT_SCALE_FACTOR=2), and compares
 // their start-up: from the launch (taken in the forked child just before
 // exec) to the end of the first drawn frame, which each process reports on
-// its standard output with the marks of its timeline, and peak resident
-// memory, which the kernel reports to the parent at the child's exit.
+// its standard output with the marks of its timeline and the processor time
+// it took, and peak resident memory, which the kernel reports to the parent
+// at the child's exit.
 //
 //     startup <startup_floor> <startup_game> <build-folder> <floor-pictures> [runs]
 //
 // The floor shows the pictures of <floor-pictures>, drawn for the laid-out
 // window, and at twice the size the game's own, which are drawn for that.
 // Besides its table it prints one line per figure for bench/run.sh:
-// "figure first-frame <1x|2x> <floor|game> <median ms> <runs>".
+// "figure first-frame[-cpu] <1x|2x> <floor|game> <median ms> <runs>".
 #include "launchclock.h"
 
 #include <poll.h>
@@ -36,6 +37,7 @@ constexpr int ChildTimeoutMs = 30'000;
 struct Sample
 {
     double firstFrameMs = 0;
+    double cpuMs = 0;
     double peakMb = 0;
     std::vector<std::pair<std::string, double>> marks; // in the order printed
 };
@@ -110,6 +112,8 @@ std::optional<Sample> runOnce(std::vector<const char *> argv, bool twice)
         else if (kind == "first-frame-ns" && words >> ns) {
             sample.firstFrameMs = static_cast<double>(ns) / 1e6;
             framed = true;
+        } else if (kind == "first-frame-cpu-ns" && words >> ns) {
+            sample.cpuMs = static_cast<double>(ns) / 1e6;
         }
     }
     if (!framed) {
@@ -129,6 +133,7 @@ double median(std::vector<double> values)
 struct Series
 {
     std::vector<double> ms;
+    std::vector<double> cpuMs;
     std::vector<double> mb;
     std::vector<std::string> markOrder;
     std::map<std::string, std::vector<double>> marks;
@@ -136,6 +141,7 @@ struct Series
     void add(const Sample &sample)
     {
         ms.push_back(sample.firstFrameMs);
+        cpuMs.push_back(sample.cpuMs);
         mb.push_back(sample.peakMb);
         for (const auto &[what, at] : sample.marks) {
             if (!marks.count(what))
@@ -161,9 +167,9 @@ struct Series
 
 void printRow(const char *name, const Series &series)
 {
-    std::printf("  %-6s first frame %7.1f ms (min %.1f, max %.1f)   peak memory at exit %6.1f MB\n", name,
-                median(series.ms), *std::min_element(series.ms.begin(), series.ms.end()),
-                *std::max_element(series.ms.begin(), series.ms.end()), median(series.mb));
+    std::printf("  %-6s first frame %7.1f ms (min %.1f, max %.1f), %.1f ms of processor time   peak memory at exit "
+                "%6.1f MB\n", name, median(series.ms), *std::min_element(series.ms.begin(), series.ms.end()),
+                *std::max_element(series.ms.begin(), series.ms.end()), median(series.cpuMs), median(series.mb));
     std::printf("         timeline, ms since launch: %s\n", series.timeline().c_str());
 }
 
@@ -214,9 +220,12 @@ int main(int argc, char **argv)
                     size.twice ? "twice the laid-out size (QT_SCALE_FACTOR=2)" : "the laid-out size", runs);
         printRow("floor", size.floor);
         printRow("game", size.game);
-        std::printf("  time   %.2fx the floor (aim: at most 1.0x)\n", median(size.game.ms) / median(size.floor.ms));
-        std::printf("figure first-frame %s floor %.2f %d\n", size.name, median(size.floor.ms), runs);
-        std::printf("figure first-frame %s game %.2f %d\n", size.name, median(size.game.ms), runs);
+        std::printf("  time   %.2fx the floor (aim: at most 1.0x), processor time %.2fx\n",
+                    median(size.game.ms) / median(size.floor.ms), median(size.game.cpuMs) / median(size.floor.cpuMs));
+        for (const auto &[who, series] : {std::pair{"floor", &size.floor}, std::pair{"game", &size.game}}) {
+            std::printf("figure first-frame %s %s %.2f %d\n", size.name, who, median(series->ms), runs);
+            std::printf("figure first-frame-cpu %s %s %.2f %d\n", size.name, who, median(series->cpuMs), runs);
+        }
     }
     return EXIT_SUCCESS;
 }

@@ -41,3 +41,14 @@ void printMark(const char *what)
     if (const auto elapsed = sinceLaunchNs())
         std::printf("mark %s %lld\n", what, static_cast<long long>(*elapsed));
 }
+
+void printFirstFrame()
+{
+    if (const auto elapsed = sinceLaunchNs()) {
+        timespec cpu{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+        std::printf("first-frame-ns %lld\nfirst-frame-cpu-ns %lld\n", static_cast<long long>(*elapsed),
+                    static_cast<long long>(cpu.tv_sec) * 1'000'000'000 + cpu.tv_nsec);
+    }
+    std::fflush(stdout);
+}
