@@ -85,7 +85,7 @@ private:
     void keepProportions();
     void loadElement(std::vector<Image *> &array, const char *name);
     QString assetPath(std::string_view fileName) const;
-    bool loadInto(Image *image, std::string_view fileName);
+    bool loadInto(Image *image, std::string_view fileName, const Image &shownIn);
     void fail(const QString &message);
     template<typename T> T *control(const char *name, int index = -1) const;
     template<typename T, std::size_t N> void controlArray(std::array<T *, N> &array, const char *name) const;

@@ -20,9 +20,9 @@ constexpr qint64 MaxInfoHeaderSize = 124;
 // Pixels plus the biggest palette and header: anything larger is not ours.
 constexpr qint64 MaxFileSize = MaxPicturePixels * 4 + 64 * 1024;
 
-PictureResult failure(PictureFailure kind, const QString &path, const QString &reason)
+DecodedPicture failure(PictureFailure kind, const QString &path, const QString &reason)
 {
-    PictureResult result;
+    DecodedPicture result;
     result.failure = kind;
     result.error = QStringLiteral("画像を読み込めません: %1\n理由: %2").arg(path, reason);
     return result;
@@ -45,10 +45,16 @@ struct Header
     qint64 dataOffset = 0;
     qint64 width = 0;
     qint64 height = 0;
+    bool topDown = false;
     int bitsPerPixel = 0;
     quint32 compression = 0;
     qint64 imageSize = 0;
 };
+
+qint64 rowBytes(const Header &header)
+{
+    return (header.width * header.bitsPerPixel + 31) / 32 * 4;
+}
 
 struct Fault
 {
@@ -86,6 +92,7 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
     } else {
         header.width = head.i32(18);
         header.height = std::llabs(head.i32(22));
+        header.topDown = head.i32(22) < 0;
         planes = head.u16(26);
         header.bitsPerPixel = head.u16(28);
         header.compression = head.u32(30);
@@ -121,10 +128,8 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
         return damaged(QStringLiteral("ファイルが途中で切れています（画素データがありません）"));
     // ...then against what the pixels need.
     qint64 needed = header.imageSize;
-    if (c == 0 || c == 3 || c == 6) {
-        const qint64 rowBytes = (header.width * header.bitsPerPixel + 31) / 32 * 4;
-        needed = rowBytes * header.height;
-    }
+    if (c == 0 || c == 3 || c == 6)
+        needed = rowBytes(header) * header.height;
     if (header.dataOffset + needed > fileSize)
         return damaged(QStringLiteral("ファイルが途中で切れています（画素データに %1 バイト必要で、"
                                       "%2 バイトしかありません）")
@@ -132,9 +137,101 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
     return {};
 }
 
+// The pixels of a checked 24-bit bitmap without compression, as the game's
+// own pictures are: rows of blue, green, red, padded to four bytes, from
+// the bottom up unless the header says otherwise.
+class Rgb24Rows
+{
+public:
+    Rgb24Rows(const QByteArray &bytes, const Header &header)
+        : m_first(reinterpret_cast<const uchar *>(bytes.constData()) + header.dataOffset)
+        , m_stride(rowBytes(header))
+        , m_height(header.height)
+        , m_topDown(header.topDown)
+    {
+    }
+
+    const uchar *row(qint64 y) const { return m_first + (m_topDown ? y : m_height - 1 - y) * m_stride; }
+
+private:
+    const uchar *m_first;
+    qint64 m_stride;
+    qint64 m_height;
+    bool m_topDown;
+};
+
+QImage decodeRgb24(const Rgb24Rows &rows, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        const uchar *in = rows.row(y);
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x, in += 3)
+            out[x] = qRgb(in[2], in[1], in[0]);
+    }
+    return image;
+}
+
+// Each pixel the mean of a square of four: the smooth scaling to half the
+// size, made straight from the file's rows, so that the full picture is
+// never decoded. The game's art is drawn for twice the laid-out window.
+QImage decodeRgb24Halved(const Rgb24Rows &rows, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        const uchar *top = rows.row(2 * y);
+        const uchar *bottom = rows.row(2 * y + 1);
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x, top += 6, bottom += 6) {
+            const auto mean = [&](int channel) {
+                return (top[channel] + top[channel + 3] + bottom[channel] + bottom[channel + 3] + 2) / 4;
+            };
+            out[x] = qRgb(mean(2), mean(1), mean(0));
+        }
+    }
+    return image;
+}
+
+QImage decode(QByteArray &bytes, const Header &header, QSize atMost, QString &error)
+{
+    const QSize full(int(header.width), int(header.height));
+    const bool smaller = !atMost.isEmpty() && atMost != full && atMost.width() <= full.width()
+            && atMost.height() <= full.height();
+    if (header.bitsPerPixel == 24 && header.compression == 0) {
+        const Rgb24Rows rows(bytes, header);
+        if (smaller && atMost * 2 == full)
+            return decodeRgb24Halved(rows, atMost);
+        const QImage image = decodeRgb24(rows, full);
+        return smaller ? image.scaled(atMost, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : image;
+    }
+
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) {
+        error = reader.errorString();
+        return {};
+    }
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    return smaller ? image.scaled(atMost, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : image;
+}
+
 } // namespace
 
 PictureResult loadPicture(const QString &path)
+{
+    DecodedPicture decoded = decodePicture(path);
+    PictureResult result;
+    result.failure = decoded.failure;
+    result.error = decoded.error;
+    if (decoded.ok())
+        result.picture = QPixmap::fromImage(std::move(decoded.pixels));
+    return result;
+}
+
+DecodedPicture decodePicture(const QString &path, QSize atMost)
 {
     if (path.isEmpty() || QDir::isRelativePath(path))
         return failure(PictureFailure::NotFullPath, path,
@@ -186,22 +283,12 @@ PictureResult loadPicture(const QString &path)
     if (bytes.size() != fileSize)
         return failure(PictureFailure::Unreadable, path,
                        QStringLiteral("読み取りに失敗しました（%1）").arg(file.errorString()));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        return failure(PictureFailure::Damaged, path,
-                       QStringLiteral("ビットマップが壊れています（%1）").arg(reader.errorString()));
-
-    // Opaque pictures are kept in three bytes a pixel rather than the
-    // screen's four: the game holds its art at full resolution for as long
-    // as it runs, and most of its memory is that art.
-    PictureResult result;
-    if (image.hasAlphaChannel())
-        result.picture = QPixmap::fromImage(std::move(image));
-    else
-        result.picture = QPixmap::fromImage(image.convertToFormat(QImage::Format_RGB888), Qt::NoFormatConversion);
+    QString why;
+    DecodedPicture result;
+    result.pixels = decode(bytes, header, atMost, why);
+    if (result.pixels.isNull())
+        return failure(PictureFailure::Damaged, path, QStringLiteral("ビットマップが壊れています（%1）").arg(why));
+    result.fullSize = QSize(int(header.width), int(header.height));
+    result.stamp = {fileSize, info.lastModified(), info.metadataChangeTime()};
     return result;
 }
