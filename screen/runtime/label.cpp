@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "label.h"
 
+#include <QPainter>
+#include <QStyle>
+
 Label::Label(QWidget *parent)
     : QLabel(parent)
 {
@@ -31,4 +34,28 @@ void Label::setBackColor(const QColor &color)
     pal.setColor(QPalette::Window, color);
     setPalette(pal);
     setAutoFillBackground(true);
+}
+
+void Label::setLayoutScale(const QFont &laidOutFont, QSize laidOutSize, double factor)
+{
+    if (m_laidOutFont == laidOutFont && m_laidOutSize == laidOutSize && m_factor == factor)
+        return;
+    m_laidOutFont = laidOutFont;
+    m_laidOutSize = laidOutSize;
+    m_factor = factor;
+    update();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    if (m_laidOutSize.isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.scale(m_factor, m_factor);
+    painter.setFont(m_laidOutFont);
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&painter, QRect(QPoint(0, 0), m_laidOutSize), flags, palette(), isEnabled(), text(),
+                          foregroundRole());
 }
