@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "pictureloader.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -139,33 +138,49 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
 
 // The pixels of a checked 24-bit bitmap without compression, as the game's
 // own pictures are: rows of blue, green, red, padded to four bytes, from
-// the bottom up unless the header says otherwise.
+// the bottom up unless the header says otherwise. They are read a row or two
+// at a time, straight into the picture: the file is never held whole.
 class Rgb24Rows
 {
 public:
-    Rgb24Rows(const QByteArray &bytes, const Header &header)
-        : m_first(reinterpret_cast<const uchar *>(bytes.constData()) + header.dataOffset)
-        , m_stride(rowBytes(header))
-        , m_height(header.height)
-        , m_topDown(header.topDown)
+    Rgb24Rows(QFile &file, const Header &header)
+        : m_file(file)
+        , m_header(header)
+        , m_rows(rowBytes(header) * 2, Qt::Uninitialized)
     {
+        m_file.seek(header.dataOffset);
     }
 
-    const uchar *row(qint64 y) const { return m_first + (m_topDown ? y : m_height - 1 - y) * m_stride; }
+    // The image row the next rows of the file belong to, from the top:
+    // count rows are read, the second (if any) at row() + 1 on screen
+    // when the file runs from the top down, at row() - 1 otherwise.
+    bool read(int count)
+    {
+        const qint64 bytes = rowBytes(m_header) * count;
+        m_row = m_header.topDown ? m_read : int(m_header.height) - 1 - m_read;
+        m_read += count;
+        return m_file.read(m_rows.data(), bytes) == bytes;
+    }
+    int row() const { return m_row; }
+    const uchar *first() const { return reinterpret_cast<const uchar *>(m_rows.constData()); }
+    const uchar *second() const { return first() + rowBytes(m_header); }
 
 private:
-    const uchar *m_first;
-    qint64 m_stride;
-    qint64 m_height;
-    bool m_topDown;
+    QFile &m_file;
+    const Header &m_header;
+    QByteArray m_rows;
+    int m_read = 0;
+    int m_row = 0;
 };
 
-QImage decodeRgb24(const Rgb24Rows &rows, QSize size)
+QImage decodeRgb24(Rgb24Rows &rows, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        const uchar *in = rows.row(y);
-        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+    for (int i = 0; i < size.height(); ++i) {
+        if (!rows.read(1))
+            return {};
+        const uchar *in = rows.first();
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(rows.row()));
         for (int x = 0; x < size.width(); ++x, in += 3)
             out[x] = qRgb(in[2], in[1], in[0]);
     }
@@ -173,48 +188,52 @@ QImage decodeRgb24(const Rgb24Rows &rows, QSize size)
 }
 
 // Each pixel the mean of a square of four: the smooth scaling to half the
-// size, made straight from the file's rows, so that the full picture is
-// never decoded. The game's art is drawn for twice the laid-out window.
-QImage decodeRgb24Halved(const Rgb24Rows &rows, QSize size)
+// size, made from the file's rows as they are read, so that the full
+// picture is never decoded. The game's art is drawn for twice the laid-out
+// window.
+QImage decodeRgb24Halved(Rgb24Rows &rows, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        const uchar *top = rows.row(2 * y);
-        const uchar *bottom = rows.row(2 * y + 1);
-        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x, top += 6, bottom += 6) {
-            const auto mean = [&](int channel) {
-                return (top[channel] + top[channel + 3] + bottom[channel] + bottom[channel + 3] + 2) / 4;
-            };
+    for (int i = 0; i < size.height(); ++i) {
+        if (!rows.read(2))
+            return {};
+        const uchar *a = rows.first();
+        const uchar *b = rows.second();
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(rows.row() / 2));
+        for (int x = 0; x < size.width(); ++x, a += 6, b += 6) {
+            const auto mean = [&](int c) { return (a[c] + a[c + 3] + b[c] + b[c + 3] + 2) / 4; };
             out[x] = qRgb(mean(2), mean(1), mean(0));
         }
     }
     return image;
 }
 
-QImage decode(QByteArray &bytes, const Header &header, QSize atMost, QString &error)
+QImage decode(QFile &file, const Header &header, QSize atMost, QString &error)
 {
     const QSize full(int(header.width), int(header.height));
     const bool smaller = !atMost.isEmpty() && atMost != full && atMost.width() <= full.width()
             && atMost.height() <= full.height();
-    if (header.bitsPerPixel == 24 && header.compression == 0) {
-        const Rgb24Rows rows(bytes, header);
-        if (smaller && atMost * 2 == full)
-            return decodeRgb24Halved(rows, atMost);
-        const QImage image = decodeRgb24(rows, full);
-        return smaller ? image.scaled(atMost, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : image;
-    }
-
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    reader.setAutoDetectImageFormat(false);
     QImage image;
-    if (!reader.read(&image) || image.isNull()) {
-        error = reader.errorString();
-        return {};
+    if (header.bitsPerPixel == 24 && header.compression == 0) {
+        Rgb24Rows rows(file, header);
+        const bool halved = smaller && atMost * 2 == full;
+        image = halved ? decodeRgb24Halved(rows, atMost) : decodeRgb24(rows, full);
+        if (image.isNull()) {
+            error = file.errorString();
+            return {};
+        }
+        if (halved)
+            return image;
+    } else {
+        file.seek(0);
+        QImageReader reader(&file, "bmp");
+        reader.setAutoDetectImageFormat(false);
+        if (!reader.read(&image) || image.isNull()) {
+            error = reader.errorString();
+            return {};
+        }
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     }
-    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     return smaller ? image.scaled(atMost, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : image;
 }
 
@@ -278,14 +297,9 @@ DecodedPicture decodePicture(const QString &path, QSize atMost)
         return failure(PictureFailure::TooLarge, path,
                        QStringLiteral("ファイルが大きすぎます（%1 バイト）").arg(fileSize));
 
-    file.seek(0);
-    QByteArray bytes = file.readAll();
-    if (bytes.size() != fileSize)
-        return failure(PictureFailure::Unreadable, path,
-                       QStringLiteral("読み取りに失敗しました（%1）").arg(file.errorString()));
     QString why;
     DecodedPicture result;
-    result.pixels = decode(bytes, header, atMost, why);
+    result.pixels = decode(file, header, atMost, why);
     if (result.pixels.isNull())
         return failure(PictureFailure::Damaged, path, QStringLiteral("ビットマップが壊れています（%1）").arg(why));
     result.fullSize = QSize(int(header.width), int(header.height));
