@@ -67,6 +67,8 @@ std::vector<QSize> dragSizes(QSize laidOut, int steps)
     return sizes;
 }
 
+// The probe watches the picture the screen shows, which every resize
+// repaints with the rest of the window.
 std::optional<std::vector<double>> drag(Fom &fom, PaintProbe &probe, const std::vector<QSize> &sizes)
 {
     std::vector<double> samples;
@@ -100,13 +102,14 @@ int main(int argc, char **argv)
     fom.show();
     if (!QTest::qWaitForWindowExposed(&fom))
         return EXIT_FAILURE;
-    PaintProbe probe(&fom);
     const QSize laidOut = fom.size();
     const std::vector<QSize> sizes = dragSizes(laidOut, steps);
-
-    const auto title = drag(fom, probe, sizes);
-    QTest::mouseClick(fom.findChild<Image *>(QStringLiteral("ImgStt")), Qt::LeftButton);
-    const auto round = drag(fom, probe, sizes);
+    auto *titlePicture = fom.findChild<Image *>(QStringLiteral("ImgStt"));
+    PaintProbe titleProbe(titlePicture);
+    const auto title = drag(fom, titleProbe, sizes);
+    QTest::mouseClick(titlePicture, Qt::LeftButton);
+    PaintProbe roundProbe(fom.findChild<Image *>(QStringLiteral("Img")));
+    const auto round = drag(fom, roundProbe, sizes);
     if (!title || !round) {
         std::fprintf(stderr, "resize: the window did not repaint at a new size within %d ms\n", PaintTimeoutMs);
         return EXIT_FAILURE;

@@ -42,7 +42,8 @@ int main(int argc, char **argv)
     if (!fom.Form_Load())
         return EXIT_FAILURE;
     printMark("loaded");
-    auto *probe = new PaintProbe(&fom);
+    // The title picture covers the window: it is what the first frame draws.
+    auto *probe = new PaintProbe(fom.findChild<QWidget *>(QStringLiteral("ImgStt")));
     QObject::connect(probe, &PaintProbe::painted, &app, [probe] {
         printFirstFrame();
         probe->disconnect();

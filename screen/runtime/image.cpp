@@ -33,7 +33,15 @@ void Image::showPicture(const Picture &picture, const QString &description)
 {
     m_picture = picture;
     setAccessibleDescription(description);
+    coverWhenOpaque();
     update();
+}
+
+// A picture stretched over the whole control hides what lies behind it:
+// nothing need be painted there first.
+void Image::coverWhenOpaque()
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, m_stretch && m_picture.isOpaque());
 }
 
 QSize Image::deviceSize() const
@@ -46,6 +54,7 @@ void Image::setStretch(bool stretch)
     if (m_stretch == stretch)
         return;
     m_stretch = stretch;
+    coverWhenOpaque();
     update();
 }
 

@@ -52,6 +52,7 @@ protected:
 
 private:
     void showPicture(const Picture &picture, const QString &description);
+    void coverWhenOpaque();
 
     Picture m_picture;
     bool m_stretch = false;

@@ -9,6 +9,7 @@ struct Picture::Data
     QString path;         // where loaded art is read again from
     PictureStamp stamp;   // what that file was at start-up
     QSize fullSize;
+    bool opaque = true;
     QSize firstShownAt;
     QImage art;           // loaded art, while it is kept
     QPixmap copy;
@@ -31,6 +32,7 @@ Picture::Picture(const QPixmap &art)
     d = std::make_shared<Data>();
     d->given = art;
     d->fullSize = art.size();
+    d->opaque = !art.hasAlphaChannel();
 }
 
 Picture Picture::load(const QString &path, QSize shownAt, QString &error)
@@ -46,6 +48,7 @@ Picture Picture::load(const QString &path, QSize shownAt, QString &error)
     data.path = path;
     data.stamp = decoded.stamp;
     data.fullSize = decoded.fullSize;
+    data.opaque = !decoded.pixels.hasAlphaChannel();
     data.firstShownAt = shownAt;
     if (decoded.pixels.size() == decoded.fullSize) {
         data.art = std::move(decoded.pixels);
@@ -59,6 +62,11 @@ Picture Picture::load(const QString &path, QSize shownAt, QString &error)
 QSize Picture::size() const
 {
     return d ? d->fullSize : QSize();
+}
+
+bool Picture::isOpaque() const
+{
+    return d && d->opaque;
 }
 
 QPixmap Picture::art() const

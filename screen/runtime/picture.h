@@ -38,6 +38,8 @@ public:
     bool isNull() const { return !d; }
     // The art's own size, in pixels.
     QSize size() const;
+    // Whether it covers all it is drawn over: it has no transparent parts.
+    bool isOpaque() const;
     // The art at its full resolution, read again from its file if it was let go.
     QPixmap art() const;
     // The copy for an area of the given size in device pixels.
