@@ -128,7 +128,7 @@ function row(label, key, unit, aim, kind,    s, f1, g1, f2, g2, c1, c2) {
     } else {
         c1 = ratio(g1, f1); c2 = ratio(g2, f2)
     }
-    printf "  %-34s %8.2f %8.2f %9s   %8.2f %8.2f %9s   %s\n", label, f1, g1, c1, f2, g2, c2, aim
+    printf "  %-34s %8.3g %8.3g %9s   %8.3g %8.3g %9s   %s\n", label, f1, g1, c1, f2, g2, c2, aim
 }
 $1 == "figure" && $2 == "first-frame" { fig["frame", $3, $4] = $5; runs["frame"] = $6 }
 $1 == "figure" && $2 == "first-frame-cpu" { fig["frame-cpu", $3, $4] = $5 }
