@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QTextLayout>
 
 // A label control: a caption drawn over whatever lies behind it. The window
 // sets its caption, colours, alignment and font once from the layout and
@@ -12,11 +13,12 @@
 // screen shows.
 //
 // Placed by a scaled layout, it draws its caption as the laid-out window
-// does, enlarged or shrunk as a whole: laid out in the laid-out font at the
-// laid-out size, so that every line breaks where it breaks there, in any
-// language, at any size of the window. Fonts come only in whole pixel sizes
-// whose widths do not grow in proportion; a caption laid out in the scaled
-// font itself would break elsewhere.
+// does, enlarged or shrunk as a whole: its lines are laid out once, in the
+// laid-out font at the laid-out size, and drawn through the factor, so that
+// every line breaks where it breaks there, in any language, at any size of
+// the window. Fonts come only in whole pixel sizes whose widths do not grow
+// in proportion; a caption laid out in the scaled font itself would break
+// elsewhere.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -38,6 +40,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void layOutCaption();
+
+    QTextLayout m_lines;
+    qreal m_linesTop = 0;
     QFont m_laidOutFont;
     QSize m_laidOutSize;
     double m_factor = 1.0;
