@@ -20,7 +20,7 @@
 #include "optiongroup.h"
 #include "picturebox.h"
 #include "picturewords.h"
-#include "pictureloader.h"
+#include "picture.h"
 #include "shape.h"
 #include "utf8.h"
 
@@ -57,22 +57,23 @@ bool Fom::Form_Load()
 {
     // The random source was seeded from the clock when it was made.
     m_fit.fitToScreen();
-    if (!loadInto(ImgStt, TitlePictureName))
-        return false;
     // The title picture covers the whole window. It is drawn for the client
     // area, so it is stretched over that rather than the outer frame, whose
-    // size differs from one window manager to the next.
+    // size differs from one window manager to the next. It is placed before
+    // it is read, to be read for the size it is shown at.
     m_fit.place(ImgStt, QRect(0, 0, Layout::ClientWidth, Layout::ClientHeight));
+    if (!loadInto(ImgStt, TitlePictureName, *ImgStt))
+        return false;
     for (int i = 1; i < MoodCount; ++i)
         E.push_back(createElement(*E[0], "E", i));
     for (int k = 1; k < MoodCount * ActionCount; ++k)
         E2.push_back(createElement(*E2[0], "E2", k));
     int k = 0;
     for (int i = 0; i < MoodCount; ++i) {
-        if (!loadInto(E[i], moodPictureName(i)))
+        if (!loadInto(E[i], moodPictureName(i), *Img))
             return false;
         for (int j = 0; j < ActionCount; ++j) {
-            if (!loadInto(E2[k], reactionPictureName(i, j)))
+            if (!loadInto(E2[k], reactionPictureName(i, j), *Img))
                 return false;
             ++k;
         }
@@ -233,13 +234,13 @@ void Fom::GameEnd(EndingKind Kind)
         button->setVisible(false);
     const Ending &ending = chooseEnding(Kind, m_state);
     for (std::string_view picture : ending.pictures) {
-        if (!loadInto(Img, picture))
+        if (!loadInto(Img, picture, *Img))
             return;
     }
     TtlLbl->setCaption(playerText("Endings", ending.title));
     for (std::string_view box : ending.boxes)
         m_messageBox.show(playerText("Endings", box));
-    loadInto(Img, FinalEndPicture);
+    loadInto(Img, FinalEndPicture, *Img);
 }
 
 // The keys reach the handlers a mouse reaches, and only where the screen
@@ -331,17 +332,19 @@ QString Fom::assetPath(std::string_view fileName) const
     return AppDir + name;
 }
 
-// A picture is kept at its full resolution, whatever size it is shown at
-// now: the player may enlarge the window at any time, and the art is drawn
-// for a window twice the laid-out size.
-bool Fom::loadInto(Image *image, std::string_view fileName)
+// A picture is read once, whole, and kept as a copy for the image it is
+// shown in, at that image's size now: the mood and reaction pictures are
+// stored for the main picture. The art is drawn for a window twice the
+// laid-out size; a larger window later has its copies made from it then.
+bool Fom::loadInto(Image *image, std::string_view fileName, const Image &shownIn)
 {
-    const PictureResult result = loadPicture(assetPath(fileName));
-    if (!result.ok()) {
-        fail(result.error);
+    QString error;
+    const Picture picture = Picture::load(assetPath(fileName), shownIn.deviceSize(), error);
+    if (picture.isNull()) {
+        fail(error);
         return false;
     }
-    image->setPicture(result.picture);
+    image->setPicture(picture);
     return true;
 }
 

@@ -92,7 +92,7 @@ private:
     void connectHandlers();
     void scaleButtonFaces(double factor);
     QString assetPath(std::string_view fileName) const;
-    bool loadInto(Image *image, std::string_view fileName);
+    bool loadInto(Image *image, std::string_view fileName, const Image &shownIn);
     void fail(const QString &message);
 
     GameState m_state;

@@ -1,43 +1,40 @@
 // SPDX-License-Identifier: MIT
-// Measures the CPU a running process takes while it is left alone: its user
-// and system time from /proc/<pid>/stat at the start and the end of the
-// given number of seconds, as a percentage of one core.
+// Measures the CPU a running process takes while it is left alone: the time
+// each of its threads has run, from /proc/<pid>/task/*/schedstat in
+// nanoseconds, at the start and the end of the given number of seconds, as a
+// percentage of one core. (The clock ticks of /proc/<pid>/stat count in
+// steps of 10 ms, too coarse for a process that is nearly idle.)
 //
 //     idle_cpu <pid> <seconds>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 
 namespace {
 
-// utime + stime, in clock ticks. The command name in the second field may
-// hold blanks and parentheses, so counting starts after its last ")".
-std::optional<unsigned long long> cpuTicks(long pid)
+// The nanoseconds all threads of the process have run so far.
+std::optional<unsigned long long> cpuNs(long pid)
 {
-    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    if (!std::getline(file, line))
+    std::error_code error;
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    unsigned long long total = 0;
+    bool any = false;
+    for (const auto &task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream file(task.path() / "schedstat");
+        unsigned long long ns = 0;
+        if (file >> ns) {
+            total += ns;
+            any = true;
+        }
+    }
+    if (error || !any)
         return std::nullopt;
-    const std::size_t end = line.rfind(')');
-    if (end == std::string::npos)
-        return std::nullopt;
-    std::istringstream fields(line.substr(end + 1));
-    std::string field;
-    // After the name: state is field 3, utime field 14, stime field 15.
-    for (int i = 3; i < 14; ++i)
-        fields >> field;
-    unsigned long long utime = 0;
-    unsigned long long stime = 0;
-    if (!(fields >> utime >> stime))
-        return std::nullopt;
-    return utime + stime;
+    return total;
 }
 
 } // namespace
@@ -50,21 +47,21 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: idle_cpu <pid> <seconds, up to 3600>\n");
         return EXIT_FAILURE;
     }
-    const auto before = cpuTicks(pid);
+    const auto before = cpuNs(pid);
     const auto start = std::chrono::steady_clock::now();
     if (!before) {
         std::fprintf(stderr, "idle_cpu: no process %ld\n", pid);
         return EXIT_FAILURE;
     }
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-    const auto after = cpuTicks(pid);
+    const auto after = cpuNs(pid);
     const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
     if (!after) {
         std::fprintf(stderr, "idle_cpu: process %ld ended during the measurement\n", pid);
         return EXIT_FAILURE;
     }
-    const double cpuSeconds = static_cast<double>(*after - *before) / static_cast<double>(sysconf(_SC_CLK_TCK));
-    std::printf("%.2f %% of one core (%.2f s of CPU in %.1f s)\n", 100.0 * cpuSeconds / wall.count(), cpuSeconds,
+    const double cpuSeconds = static_cast<double>(*after - *before) / 1e9;
+    std::printf("%.3f %% of one core (%.4f s of CPU in %.1f s)\n", 100.0 * cpuSeconds / wall.count(), cpuSeconds,
                 wall.count());
     return EXIT_SUCCESS;
 }

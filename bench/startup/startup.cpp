@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: MIT
 // Runs the floor window and the game's window in turn, several times each,
-// and compares their start-up: from the launch (taken in the forked child
-// just before exec) to the end of the first drawn frame, which each process
-// reports on its standard output, and peak resident memory, which the
-// kernel reports to the parent at the child's exit.
+// at the laid-out size and at twice it (QT_SCALE_FACTOR=2), and compares
+// their start-up: from the launch (taken in the forked child just before
+// exec) to the end of the first drawn frame, which each process reports on
+// its standard output with the marks of its timeline and the processor time
+// it took, and peak resident memory, which the kernel reports to the parent
+// at the child's exit.
 //
-//     startup <startup_floor> <startup_game> <assets-folder> [runs]
+//     startup <startup_floor> <startup_game> <build-folder> <floor-pictures> [runs]
+//
+// The floor shows the pictures of <floor-pictures>, drawn for the laid-out
+// window, and at twice the size the game's own, which are drawn for that.
+// Besides its table it prints one line per figure for bench/run.sh:
+// "figure first-frame[-cpu] <1x|2x> <floor|game> <median ms> <runs>".
 #include "launchclock.h"
 
 #include <poll.h>
@@ -17,7 +24,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,7 +37,9 @@ constexpr int ChildTimeoutMs = 30'000;
 struct Sample
 {
     double firstFrameMs = 0;
+    double cpuMs = 0;
     double peakMb = 0;
+    std::vector<std::pair<std::string, double>> marks; // in the order printed
 };
 
 // Reads the child's output until it closes it, or gives up on a child that
@@ -50,7 +61,7 @@ std::optional<std::string> readAll(int fd)
     }
 }
 
-std::optional<Sample> runOnce(std::vector<const char *> argv)
+std::optional<Sample> runOnce(std::vector<const char *> argv, bool twice)
 {
     argv.push_back(nullptr);
     int output[2];
@@ -63,6 +74,10 @@ std::optional<Sample> runOnce(std::vector<const char *> argv)
         dup2(output[1], STDOUT_FILENO);
         close(output[0]);
         close(output[1]);
+        if (twice)
+            setenv("QT_SCALE_FACTOR", "2", 1);
+        else
+            unsetenv("QT_SCALE_FACTOR");
         markLaunch();
         execv(argv[0], const_cast<char *const *>(argv.data()));
         std::perror(argv[0]);
@@ -80,13 +95,32 @@ std::optional<Sample> runOnce(std::vector<const char *> argv)
         std::fprintf(stderr, "startup: %s %s\n", argv[0], text ? "failed" : "hung and was killed");
         return std::nullopt;
     }
-    long long ns = 0;
-    if (std::sscanf(text->c_str(), "first-frame-ns %lld", &ns) != 1) {
+    Sample sample;
+    // ru_maxrss is in kibibytes on Linux.
+    sample.peakMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    std::istringstream lines(*text);
+    std::string line;
+    bool framed = false;
+    while (std::getline(lines, line)) {
+        std::istringstream words(line);
+        std::string kind;
+        std::string what;
+        long long ns = 0;
+        words >> kind;
+        if (kind == "mark" && words >> what >> ns)
+            sample.marks.emplace_back(what, static_cast<double>(ns) / 1e6);
+        else if (kind == "first-frame-ns" && words >> ns) {
+            sample.firstFrameMs = static_cast<double>(ns) / 1e6;
+            framed = true;
+        } else if (kind == "first-frame-cpu-ns" && words >> ns) {
+            sample.cpuMs = static_cast<double>(ns) / 1e6;
+        }
+    }
+    if (!framed) {
         std::fprintf(stderr, "startup: %s reported no first frame\n", argv[0]);
         return std::nullopt;
     }
-    // ru_maxrss is in kibibytes on Linux.
-    return Sample{static_cast<double>(ns) / 1e6, static_cast<double>(usage.ru_maxrss) / 1024.0};
+    return sample;
 }
 
 double median(std::vector<double> values)
@@ -99,49 +133,99 @@ double median(std::vector<double> values)
 struct Series
 {
     std::vector<double> ms;
+    std::vector<double> cpuMs;
     std::vector<double> mb;
+    std::vector<std::string> markOrder;
+    std::map<std::string, std::vector<double>> marks;
 
     void add(const Sample &sample)
     {
         ms.push_back(sample.firstFrameMs);
+        cpuMs.push_back(sample.cpuMs);
         mb.push_back(sample.peakMb);
+        for (const auto &[what, at] : sample.marks) {
+            if (!marks.count(what))
+                markOrder.push_back(what);
+            marks[what].push_back(at);
+        }
+    }
+
+    // "main 12.3, application 30.1, ..." : the median time since launch at
+    // which each step was done.
+    std::string timeline() const
+    {
+        std::string text;
+        char item[64];
+        for (const std::string &what : markOrder) {
+            std::snprintf(item, sizeof item, "%s %.1f, ", what.c_str(), median(marks.at(what)));
+            text += item;
+        }
+        std::snprintf(item, sizeof item, "frame %.1f", median(ms));
+        return text + item;
     }
 };
 
 void printRow(const char *name, const Series &series)
 {
-    std::printf("  %-6s first frame %7.1f ms (min %.1f, max %.1f)   peak memory %6.1f MB\n", name, median(series.ms),
-                *std::min_element(series.ms.begin(), series.ms.end()),
-                *std::max_element(series.ms.begin(), series.ms.end()), median(series.mb));
+    std::printf("  %-6s first frame %7.1f ms (min %.1f, max %.1f), %.1f ms of processor time   peak memory at exit "
+                "%6.1f MB\n", name, median(series.ms), *std::min_element(series.ms.begin(), series.ms.end()),
+                *std::max_element(series.ms.begin(), series.ms.end()), median(series.cpuMs), median(series.mb));
+    std::printf("         timeline, ms since launch: %s\n", series.timeline().c_str());
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const int runs = argc == 5 ? std::atoi(argv[4]) : 11;
-    if ((argc != 4 && argc != 5) || runs < 1 || runs > 1000) {
-        std::fprintf(stderr, "usage: startup <startup_floor> <startup_game> <assets-folder> [runs, 1..1000]\n");
+    const int runs = argc == 6 ? std::atoi(argv[5]) : 11;
+    if ((argc != 5 && argc != 6) || runs < 1 || runs > 1000) {
+        std::fprintf(stderr, "usage: startup <startup_floor> <startup_game> <build-folder> <floor-pictures> "
+                             "[runs, 1..1000]\n");
         return EXIT_FAILURE;
     }
-    Series floor;
-    Series game;
+    const std::string build = argv[3];
+    const std::string wave = build + "/0.wav";
+    struct Size
+    {
+        const char *name;
+        bool twice;
+        std::string floorPictures;
+        Series floor;
+        Series game;
+    };
+    Size sizes[] = {{"1x", false, argv[4], {}, {}}, {"2x", true, build, {}, {}}};
+    const auto runFloor = [&](const Size &size) {
+        return runOnce({argv[1], size.floorPictures.c_str(), wave.c_str()}, size.twice);
+    };
+    const auto runGame = [&](const Size &size) { return runOnce({argv[2], build.c_str()}, size.twice); };
+
     // One warm-up of each fills the page cache, so no run pays for the disk.
-    if (!runOnce({argv[1]}) || !runOnce({argv[2], argv[3]}))
-        return EXIT_FAILURE;
+    for (const Size &size : sizes) {
+        if (!runFloor(size) || !runGame(size))
+            return EXIT_FAILURE;
+    }
     // Alternating keeps a change in the machine's load from favouring one.
     for (int i = 0; i < runs; ++i) {
-        const auto floorSample = runOnce({argv[1]});
-        const auto gameSample = runOnce({argv[2], argv[3]});
-        if (!floorSample || !gameSample)
-            return EXIT_FAILURE;
-        floor.add(*floorSample);
-        game.add(*gameSample);
+        for (Size &size : sizes) {
+            const auto floorSample = runFloor(size);
+            const auto gameSample = runGame(size);
+            if (!floorSample || !gameSample)
+                return EXIT_FAILURE;
+            size.floor.add(*floorSample);
+            size.game.add(*gameSample);
+        }
     }
-    std::printf("Start-up to the first drawn frame, median of %d runs each:\n", runs);
-    printRow("floor", floor);
-    printRow("game", game);
-    std::printf("  time   %.2fx the floor (aim: at most 1.5x)\n", median(game.ms) / median(floor.ms));
-    std::printf("  memory %+.1f MB over the floor (aim: at most 30 MB)\n", median(game.mb) - median(floor.mb));
+    for (const Size &size : sizes) {
+        std::printf("Start-up to the first drawn frame at %s, median of %d runs each:\n",
+                    size.twice ? "twice the laid-out size (QT_SCALE_FACTOR=2)" : "the laid-out size", runs);
+        printRow("floor", size.floor);
+        printRow("game", size.game);
+        std::printf("  time   %.2fx the floor (aim: at most 1.0x), processor time %.2fx\n",
+                    median(size.game.ms) / median(size.floor.ms), median(size.game.cpuMs) / median(size.floor.cpuMs));
+        for (const auto &[who, series] : {std::pair{"floor", &size.floor}, std::pair{"game", &size.game}}) {
+            std::printf("figure first-frame %s %s %.2f %d\n", size.name, who, median(series->ms), runs);
+            std::printf("figure first-frame-cpu %s %s %.2f %d\n", size.name, who, median(series->cpuMs), runs);
+        }
+    }
     return EXIT_SUCCESS;
 }

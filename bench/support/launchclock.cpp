@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "launchclock.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -33,4 +34,21 @@ std::optional<std::int64_t> sinceLaunchNs()
     if (end == text || *end != '\0')
         return std::nullopt;
     return monotonicNs() - launch;
+}
+
+void printMark(const char *what)
+{
+    if (const auto elapsed = sinceLaunchNs())
+        std::printf("mark %s %lld\n", what, static_cast<long long>(*elapsed));
+}
+
+void printFirstFrame()
+{
+    if (const auto elapsed = sinceLaunchNs()) {
+        timespec cpu{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+        std::printf("first-frame-ns %lld\nfirst-frame-cpu-ns %lld\n", static_cast<long long>(*elapsed),
+                    static_cast<long long>(cpu.tv_sec) * 1'000'000'000 + cpu.tv_nsec);
+    }
+    std::fflush(stdout);
 }

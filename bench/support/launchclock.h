@@ -13,3 +13,11 @@
 std::int64_t monotonicNs();
 void markLaunch();
 std::optional<std::int64_t> sinceLaunchNs();
+// Prints "mark <what> <ns since launch>" on standard output, for the
+// launcher's timeline of a start-up; nothing when not started that way.
+void printMark(const char *what);
+// Prints "first-frame-ns <ns since launch>" and "first-frame-cpu-ns <ns>",
+// the processor time the process has taken so far on all its threads, a
+// figure a busy machine disturbs far less than the wall clock; then
+// flushes standard output.
+void printFirstFrame();

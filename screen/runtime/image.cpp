@@ -15,21 +15,38 @@ Image::Image(QWidget *parent)
 
 void Image::setPicture(const QPixmap &picture)
 {
+    setPicture(Picture(picture));
+}
+
+void Image::setPicture(const Picture &picture)
+{
     // Words for the old picture would now be untrue.
     showPicture(picture, QString());
 }
 
 void Image::setPicture(const Image &store)
 {
-    showPicture(store.picture(), store.accessibleDescription());
+    showPicture(store.m_picture, store.accessibleDescription());
 }
 
-void Image::showPicture(const QPixmap &picture, const QString &description)
+void Image::showPicture(const Picture &picture, const QString &description)
 {
     m_picture = picture;
-    m_scaled = QPixmap();
     setAccessibleDescription(description);
+    coverWhenOpaque();
     update();
+}
+
+// A picture stretched over the whole control hides what lies behind it:
+// nothing need be painted there first.
+void Image::coverWhenOpaque()
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, m_stretch && m_picture.isOpaque());
+}
+
+QSize Image::deviceSize() const
+{
+    return (QSizeF(size()) * devicePixelRatioF()).toSize();
 }
 
 void Image::setStretch(bool stretch)
@@ -37,12 +54,13 @@ void Image::setStretch(bool stretch)
     if (m_stretch == stretch)
         return;
     m_stretch = stretch;
+    coverWhenOpaque();
     update();
 }
 
 QSize Image::sizeHint() const
 {
-    return m_picture.isNull() ? QWidget::sizeHint() : m_picture.deviceIndependentSize().toSize();
+    return m_picture.isNull() ? QWidget::sizeHint() : m_picture.size();
 }
 
 void Image::paintEvent(QPaintEvent *)
@@ -51,31 +69,20 @@ void Image::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     if (!m_stretch) {
-        painter.drawPixmap(0, 0, m_picture);
+        painter.drawPixmap(0, 0, m_picture.scaledTo(m_picture.size()));
         return;
     }
-    // Scale for the device really painted on (the backing store of a screen
+    // Drawn for the device really painted on (the backing store of a screen
     // of any density, or the target of a grab), so a high-density screen gets
-    // the picture's own detail instead of a low-resolution copy blown up.
+    // the picture's own detail instead of a low-resolution copy blown up. The
+    // copy has exactly the device's pixels: painting it converts and scales
+    // nothing.
     const QPaintDevice *target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
     const qreal ratio = target ? target->devicePixelRatioF() : devicePixelRatioF();
     const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
     if (deviceSize.isEmpty())
         return;
-    painter.drawPixmap(0, 0, scaledFor(deviceSize, ratio));
-}
-
-const QPixmap &Image::scaledFor(QSize deviceSize, qreal ratio)
-{
-    // Smooth scaling is slow enough to matter on every repaint of the main
-    // picture, so the copy is kept until the picture or the size changes.
-    if (m_scaled.size() != deviceSize || m_scaled.devicePixelRatio() != ratio) {
-        m_scaled = m_picture.size() == deviceSize
-                ? m_picture
-                : m_picture.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        m_scaled.setDevicePixelRatio(ratio);
-    }
-    return m_scaled;
+    painter.drawPixmap(rect(), m_picture.scaledTo(deviceSize));
 }
 
 void Image::mousePressEvent(QMouseEvent *event)

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "picture.h"
+
 #include <QPixmap>
 #include <QWidget>
 
 // An image control: shows the picture it holds and raises Click when the
 // left button is pressed and released over it. The window places it, fills
-// it with setPicture() (a picture from the loader, or another image's
-// picture(), which shares the pixels rather than copying them) and shows or
-// hides it; a hidden image takes no click. With stretch on, the picture fills
-// the whole control, smoothly scaled from its full resolution for the device
-// it is drawn on; without, it is drawn at its own size in the top left corner.
+// it with setPicture() (a picture read from its file, or the one another
+// image holds, which it shares with that image, copies for each size
+// included) and shows or hides it; a hidden image takes no click. With
+// stretch on, the picture fills the whole control, drawn from its copy for
+// exactly the pixels of the device it is drawn on; without, it is drawn at
+// its own size in the top left corner.
 // Assistive technology sees it as a picture and reads its accessible
 // description, which a picture from the loader clears and a picture taken
 // from another image brings along.
@@ -24,9 +27,13 @@ public:
     explicit Image(QWidget *parent = nullptr);
 
     void setPicture(const QPixmap &picture);
+    void setPicture(const Picture &picture);
     // The picture held by another image, with the words that describe it.
     void setPicture(const Image &store);
-    QPixmap picture() const { return m_picture; }
+    // At its full resolution.
+    QPixmap picture() const { return m_picture.art(); }
+    // The size a picture shown here is drawn at, in the screen's pixels.
+    QSize deviceSize() const;
 
     void setStretch(bool stretch);
     bool stretch() const { return m_stretch; }
@@ -44,11 +51,10 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void showPicture(const QPixmap &picture, const QString &description);
-    const QPixmap &scaledFor(QSize deviceSize, qreal ratio);
+    void showPicture(const Picture &picture, const QString &description);
+    void coverWhenOpaque();
 
-    QPixmap m_picture;
-    QPixmap m_scaled;
+    Picture m_picture;
     bool m_stretch = false;
     bool m_leftPressed = false;
 };

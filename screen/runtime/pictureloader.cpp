@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "pictureloader.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -27,9 +26,9 @@ constexpr qint64 MaxInfoHeaderSize = 124;
 // Pixels plus the biggest palette and header: anything larger is not ours.
 constexpr qint64 MaxFileSize = MaxPicturePixels * 4 + 64 * 1024;
 
-PictureResult failure(PictureFailure kind, const QString &path, const QString &reason)
+DecodedPicture failure(PictureFailure kind, const QString &path, const QString &reason)
 {
-    PictureResult result;
+    DecodedPicture result;
     result.failure = kind;
     result.error = Words::tr("画像を読み込めません: %1\n理由: %2").arg(path, reason);
     return result;
@@ -52,10 +51,16 @@ struct Header
     qint64 dataOffset = 0;
     qint64 width = 0;
     qint64 height = 0;
+    bool topDown = false;
     int bitsPerPixel = 0;
     quint32 compression = 0;
     qint64 imageSize = 0;
 };
+
+qint64 rowBytes(const Header &header)
+{
+    return (header.width * header.bitsPerPixel + 31) / 32 * 4;
+}
 
 struct Fault
 {
@@ -93,6 +98,7 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
     } else {
         header.width = head.i32(18);
         header.height = std::llabs(head.i32(22));
+        header.topDown = head.i32(22) < 0;
         planes = head.u16(26);
         header.bitsPerPixel = head.u16(28);
         header.compression = head.u32(30);
@@ -128,10 +134,8 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
         return damaged(Words::tr("ファイルが途中で切れています（画素データがありません）"));
     // ...then against what the pixels need.
     qint64 needed = header.imageSize;
-    if (c == 0 || c == 3 || c == 6) {
-        const qint64 rowBytes = (header.width * header.bitsPerPixel + 31) / 32 * 4;
-        needed = rowBytes * header.height;
-    }
+    if (c == 0 || c == 3 || c == 6)
+        needed = rowBytes(header) * header.height;
     if (header.dataOffset + needed > fileSize)
         return damaged(Words::tr("ファイルが途中で切れています（画素データに %1 バイト必要で、"
                                       "%2 バイトしかありません）")
@@ -139,9 +143,121 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
     return {};
 }
 
+// The pixels of a checked 24-bit bitmap without compression, as the game's
+// own pictures are: rows of blue, green, red, padded to four bytes, from
+// the bottom up unless the header says otherwise. They are read a row or two
+// at a time, straight into the picture: the file is never held whole.
+class Rgb24Rows
+{
+public:
+    Rgb24Rows(QFile &file, const Header &header)
+        : m_file(file)
+        , m_header(header)
+        , m_rows(rowBytes(header) * 2, Qt::Uninitialized)
+    {
+        m_file.seek(header.dataOffset);
+    }
+
+    // The image row the next rows of the file belong to, from the top:
+    // count rows are read, the second (if any) at row() + 1 on screen
+    // when the file runs from the top down, at row() - 1 otherwise.
+    bool read(int count)
+    {
+        const qint64 bytes = rowBytes(m_header) * count;
+        m_row = m_header.topDown ? m_read : int(m_header.height) - 1 - m_read;
+        m_read += count;
+        return m_file.read(m_rows.data(), bytes) == bytes;
+    }
+    int row() const { return m_row; }
+    const uchar *first() const { return reinterpret_cast<const uchar *>(m_rows.constData()); }
+    const uchar *second() const { return first() + rowBytes(m_header); }
+
+private:
+    QFile &m_file;
+    const Header &m_header;
+    QByteArray m_rows;
+    int m_read = 0;
+    int m_row = 0;
+};
+
+QImage decodeRgb24(Rgb24Rows &rows, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int i = 0; i < size.height(); ++i) {
+        if (!rows.read(1))
+            return {};
+        const uchar *in = rows.first();
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(rows.row()));
+        for (int x = 0; x < size.width(); ++x, in += 3)
+            out[x] = qRgb(in[2], in[1], in[0]);
+    }
+    return image;
+}
+
+// Each pixel the mean of a square of four: the smooth scaling to half the
+// size, made from the file's rows as they are read, so that the full
+// picture is never decoded. The game's art is drawn for twice the laid-out
+// window.
+QImage decodeRgb24Halved(Rgb24Rows &rows, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int i = 0; i < size.height(); ++i) {
+        if (!rows.read(2))
+            return {};
+        const uchar *a = rows.first();
+        const uchar *b = rows.second();
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(rows.row() / 2));
+        for (int x = 0; x < size.width(); ++x, a += 6, b += 6) {
+            const auto mean = [&](int c) { return (a[c] + a[c + 3] + b[c] + b[c + 3] + 2) / 4; };
+            out[x] = qRgb(mean(2), mean(1), mean(0));
+        }
+    }
+    return image;
+}
+
+QImage decode(QFile &file, const Header &header, QSize atMost, QString &error)
+{
+    const QSize full(int(header.width), int(header.height));
+    const bool smaller = !atMost.isEmpty() && atMost != full && atMost.width() <= full.width()
+            && atMost.height() <= full.height();
+    QImage image;
+    if (header.bitsPerPixel == 24 && header.compression == 0) {
+        Rgb24Rows rows(file, header);
+        const bool halved = smaller && atMost * 2 == full;
+        image = halved ? decodeRgb24Halved(rows, atMost) : decodeRgb24(rows, full);
+        if (image.isNull()) {
+            error = file.errorString();
+            return {};
+        }
+        if (halved)
+            return image;
+    } else {
+        file.seek(0);
+        QImageReader reader(&file, "bmp");
+        reader.setAutoDetectImageFormat(false);
+        if (!reader.read(&image) || image.isNull()) {
+            error = reader.errorString();
+            return {};
+        }
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    }
+    return smaller ? image.scaled(atMost, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : image;
+}
+
 } // namespace
 
 PictureResult loadPicture(const QString &path)
+{
+    DecodedPicture decoded = decodePicture(path);
+    PictureResult result;
+    result.failure = decoded.failure;
+    result.error = decoded.error;
+    if (decoded.ok())
+        result.picture = QPixmap::fromImage(std::move(decoded.pixels));
+    return result;
+}
+
+DecodedPicture decodePicture(const QString &path, QSize atMost)
 {
     if (path.isEmpty() || QDir::isRelativePath(path))
         return failure(PictureFailure::NotFullPath, path,
@@ -188,27 +304,12 @@ PictureResult loadPicture(const QString &path)
         return failure(PictureFailure::TooLarge, path,
                        Words::tr("ファイルが大きすぎます（%1 バイト）").arg(fileSize));
 
-    file.seek(0);
-    QByteArray bytes = file.readAll();
-    if (bytes.size() != fileSize)
-        return failure(PictureFailure::Unreadable, path,
-                       Words::tr("読み取りに失敗しました（%1）").arg(file.errorString()));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        return failure(PictureFailure::Damaged, path,
-                       Words::tr("ビットマップが壊れています（%1）").arg(reader.errorString()));
-
-    // Opaque pictures are kept in three bytes a pixel rather than the
-    // screen's four: the game holds its art at full resolution for as long
-    // as it runs, and most of its memory is that art.
-    PictureResult result;
-    if (image.hasAlphaChannel())
-        result.picture = QPixmap::fromImage(std::move(image));
-    else
-        result.picture = QPixmap::fromImage(image.convertToFormat(QImage::Format_RGB888), Qt::NoFormatConversion);
+    QString why;
+    DecodedPicture result;
+    result.pixels = decode(file, header, atMost, why);
+    if (result.pixels.isNull())
+        return failure(PictureFailure::Damaged, path, Words::tr("ビットマップが壊れています（%1）").arg(why));
+    result.fullSize = QSize(int(header.width), int(header.height));
+    result.stamp = {fileSize, info.lastModified(), info.metadataChangeTime()};
     return result;
 }

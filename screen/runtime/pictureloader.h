@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QDateTime>
+#include <QImage>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 // Loads the game's pictures: Windows bitmaps (BMP) named by a full path.
@@ -33,6 +36,35 @@ struct PictureResult
 };
 
 PictureResult loadPicture(const QString &path);
+
+// What a picture file was when it was read: the same file, untouched since,
+// has the same stamp; one rewritten or put in its place has another.
+struct PictureStamp
+{
+    qint64 bytes = -1;
+    QDateTime modified;
+    QDateTime changed;
+
+    bool operator==(const PictureStamp &) const = default;
+};
+
+struct DecodedPicture
+{
+    QImage pixels;
+    QSize fullSize; // the picture's own size, whatever size the pixels have
+    PictureStamp stamp;
+    PictureFailure failure = PictureFailure::None;
+    QString error;
+
+    bool ok() const { return failure == PictureFailure::None; }
+};
+
+// Reads and checks a picture file exactly as loadPicture() does. Given a
+// size smaller than the picture's own, the pixels come back smoothly scaled
+// down to it, without the full picture ever being held; otherwise at the
+// picture's own size. Opaque pixels come in the 32-bit format a screen
+// takes as it is.
+DecodedPicture decodePicture(const QString &path, QSize atMost = {});
 
 // The largest side and pixel count accepted: far beyond any game picture,
 // small enough that decoding never allocates more than about 128 MB.

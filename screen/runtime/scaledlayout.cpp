@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "scaledlayout.h"
 
+#include "label.h"
 #include "twips.h"
 
 #include <QWidget>
@@ -63,6 +64,8 @@ void ScaledLayout::apply(const Placement &placement, bool fontsChanged) const
             font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * m_factor))));
         placement.control->setFont(font);
     }
+    if (auto *label = qobject_cast<Label *>(placement.control))
+        label->setLayoutScale(placement.font, twipsRect(t.x(), t.y(), t.width(), t.height()).size(), m_factor);
 }
 
 QSize fittedSize(QSize laidOut, QSize available)

@@ -18,8 +18,10 @@ class QWidget;
 // the largest at which the laid-out client area fits the window, and
 // places every control and sizes every font again from twips and the
 // laid-out fonts, never from the previous pixels, so resizing back and
-// forth accumulates no rounding. A window of other proportions shows the
-// layout centred, with its own back colour around it.
+// forth accumulates no rounding. Labels are told their laid-out font and
+// size and the factor, and draw their captions from those. A window of
+// other proportions shows the layout centred, with its own back colour
+// around it.
 class ScaledLayout
 {
 public:

@@ -17,15 +17,19 @@
 #include "twips.h"
 
 #include <QAccessible>
+#include <QImage>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <ostream>
+#include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -381,6 +385,90 @@ TEST_F(FomTest, AMaximisedWindowShowsTheLayoutAsLargeAsFitsCentredOnItsBackColou
     EXPECT_LE(std::abs(title.center().x() - fom->rect().center().x()), 1);
     EXPECT_EQ(fom->grab().toImage().pixel(0, 0) & RGB_MASK, bgrColor(Layout::WindowColor).rgb() & RGB_MASK);
 }
+
+// Where a label's caption leaves ink, line by line, in pixels of the
+// laid-out label: the laid-out label (factor 1) finds its lines, runs of
+// rows with ink, and draws the border between two lines halfway between
+// them; at other factors the borders move with the label. A character that
+// goes to another line takes its ink along. Faint smoothing is no ink.
+struct LineInk
+{
+    int left = 1 << 20;
+    int right = -1;
+};
+
+std::vector<LineInk> inkByLine(Label &label, double factor, std::vector<double> &borders)
+{
+    const QImage image = label.grab().toImage();
+    const QColor back = label.palette().color(QPalette::Window);
+    std::vector<std::vector<int>> contrast(image.height(), std::vector<int>(image.width()));
+    int strongest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            contrast[y][x] = std::max({std::abs(c.red() - back.red()), std::abs(c.green() - back.green()),
+                                       std::abs(c.blue() - back.blue())});
+            strongest = std::max(strongest, contrast[y][x]);
+        }
+    }
+    const auto ink = [&](int v) { return v * 2 > strongest; };
+    const auto inked = [&](int y) { return std::any_of(contrast[y].begin(), contrast[y].end(), ink); };
+    for (int y = 0, lastInked = -1; factor == 1.0 && y < image.height(); ++y) {
+        if (inked(y) && lastInked >= 0 && lastInked < y - 1)
+            borders.push_back((lastInked + y) / 2.0);
+        lastInked = inked(y) ? y : lastInked;
+    }
+    std::vector<LineInk> lines(borders.size() + 1);
+    for (int y = 0; y < image.height(); ++y) {
+        LineInk &line = lines[std::count_if(borders.begin(), borders.end(), [&](double b) { return y > b * factor; })];
+        for (int x = 0; x < image.width(); ++x) {
+            if (ink(contrast[y][x])) {
+                line.left = std::min(line.left, int(std::lround(x / factor)));
+                line.right = std::max(line.right, int(std::lround(x / factor)));
+            }
+        }
+    }
+    return lines;
+}
+
+class FomTextScale : public FomTest, public ::testing::WithParamInterface<double>
+{
+};
+
+// Fonts come only in whole pixel sizes, yet every caption grows and shrinks
+// with the window as a picture of the laid-out window would: each of its
+// lines keeps its characters and its extent at any factor.
+TEST_P(FomTextScale, EveryLabelBreaksItsCaptionWhereTheLaidOutWindowDoes)
+{
+    ASSERT_TRUE(start());
+    startRound(0);
+    const auto longest = std::max_element(allEndings().begin(), allEndings().end(),
+                                          [](const Ending &a, const Ending &b) { return a.title.size() < b.title.size(); });
+    ctl<Label>("TtlLbl")->setCaption(QString::fromUtf8(longest->title.data(), qsizetype(longest->title.size())));
+    const QList<Label *> labels = fom->findChildren<Label *>();
+    std::vector<std::vector<double>> borders(labels.size());
+    std::vector<std::vector<LineInk>> laidOut;
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        laidOut.push_back(inkByLine(*labels[i], 1.0, borders[i]));
+
+    const QSize laidOutSize = fom->size();
+    const QSize size = (QSizeF(laidOutSize) * GetParam()).toSize();
+    fom->resize(size);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fom->size() == size; }));
+    const double factor = std::min(double(size.width()) / laidOutSize.width(),
+                                   double(size.height()) / laidOutSize.height());
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const std::vector<LineInk> scaled = inkByLine(*labels[i], factor, borders[i]);
+        for (std::size_t line = 0; line < scaled.size(); ++line) {
+            const std::string where = labels[i]->objectName().toStdString() + " line " + std::to_string(line);
+            EXPECT_NEAR(scaled[line].left, laidOut[i][line].left, 5) << where;
+            EXPECT_NEAR(scaled[line].right, laidOut[i][line].right, 5) << where;
+        }
+    }
+}
+
+// 0.55 is the window that QT_SCALE_FACTOR=2 fits on a 640 x 480 screen.
+INSTANTIATE_TEST_SUITE_P(Factors, FomTextScale, ::testing::Values(0.55, 0.9, 1.1, 1.5, 2.0));
 
 // ---- presses ----------------------------------------------------------
 

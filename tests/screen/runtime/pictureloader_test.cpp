@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "picture.h"
 #include "pictureloader.h"
 
 #include <QBuffer>
@@ -72,6 +73,50 @@ TEST_F(PictureFiles, AGoodBitmapLoadsWithItsPixels)
     ASSERT_EQ(image.size(), QSize(6, 4));
     EXPECT_EQ(image.pixelColor(0, 3), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(5, 0), QColor(Qt::blue));
+}
+
+// Columns of one pixel, red and blue by turns, as a 24-bit bitmap: detail
+// that any copy made from fewer pixels blurs into purple.
+QByteArray stripes(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int x = 0; x < size.width(); ++x)
+        for (int y = 0; y < size.height(); ++y)
+            image.setPixelColor(x, y, x % 2 ? QColor(Qt::blue) : QColor(Qt::red));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// The art is drawn for twice the laid-out size: at the laid-out size each
+// pixel is the mean of the square of four it stands for.
+TEST_F(PictureFiles, AtHalfItsSizeEachPixelIsTheMeanOfItsSquareOfFour)
+{
+    const DecodedPicture half = decodePicture(write(dir, QStringLiteral("0.bmp"), stripes(QSize(8, 6))), QSize(4, 3));
+    ASSERT_TRUE(half.ok()) << qPrintable(half.error);
+    EXPECT_EQ(half.fullSize, QSize(8, 6));
+    ASSERT_EQ(half.pixels.size(), QSize(4, 3));
+    EXPECT_EQ(half.pixels.pixel(3, 2), qRgb(128, 0, 128));
+}
+
+// A picture read for the laid-out size and shown at twice it later is drawn
+// from every pixel of its file, read again; a file changed since then is
+// not: the screen keeps showing the picture the game started with.
+TEST_F(PictureFiles, APictureShownLargerLaterIsDrawnFromItsFileOnlyWhileTheFileIsUnchanged)
+{
+    const QString path = write(dir, QStringLiteral("1.bmp"), stripes(QSize(8, 6)));
+    QString error;
+    const Picture picture = Picture::load(path, QSize(4, 3), error);
+    ASSERT_FALSE(picture.isNull()) << qPrintable(error);
+    const QImage large = picture.scaledTo(QSize(8, 6)).toImage();
+    EXPECT_EQ(large.pixel(4, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(large.pixel(5, 1), qRgb(0, 0, 255));
+
+    const Picture again = Picture::load(path, QSize(4, 3), error);
+    write(dir, QStringLiteral("1.bmp"), goodBitmap());
+    EXPECT_EQ(again.scaledTo(QSize(8, 6)).toImage().pixel(4, 1), qRgb(128, 0, 128));
 }
 
 struct BadFile

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+#include "picture.h"
+
+#include <cstdio>
+
+struct Picture::Data
+{
+    QPixmap given;        // art the caller gave, kept whole
+    QString path;         // where loaded art is read again from
+    PictureStamp stamp;   // what that file was at start-up
+    QSize fullSize;
+    bool opaque = true;
+    QSize firstShownAt;
+    QImage art;           // loaded art, while it is kept
+    QPixmap copy;
+    bool changedOnDisk = false;
+};
+
+namespace {
+
+QImage smoothlyScaled(const QImage &image, QSize size)
+{
+    return image.size() == size ? image : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+Picture::Picture(const QPixmap &art)
+{
+    if (art.isNull())
+        return;
+    d = std::make_shared<Data>();
+    d->given = art;
+    d->fullSize = art.size();
+    d->opaque = !art.hasAlphaChannel();
+}
+
+Picture Picture::load(const QString &path, QSize shownAt, QString &error)
+{
+    DecodedPicture decoded = decodePicture(path, shownAt);
+    if (!decoded.ok()) {
+        error = decoded.error;
+        return {};
+    }
+    Picture picture;
+    picture.d = std::make_shared<Data>();
+    Data &data = *picture.d;
+    data.path = path;
+    data.stamp = decoded.stamp;
+    data.fullSize = decoded.fullSize;
+    data.opaque = !decoded.pixels.hasAlphaChannel();
+    data.firstShownAt = shownAt;
+    if (decoded.pixels.size() == decoded.fullSize) {
+        data.art = std::move(decoded.pixels);
+        picture.scaledTo(shownAt);
+    } else {
+        data.copy = QPixmap::fromImage(std::move(decoded.pixels));
+    }
+    return picture;
+}
+
+QSize Picture::size() const
+{
+    return d ? d->fullSize : QSize();
+}
+
+bool Picture::isOpaque() const
+{
+    return d && d->opaque;
+}
+
+QPixmap Picture::art() const
+{
+    if (!d)
+        return {};
+    if (!d->given.isNull())
+        return d->given;
+    return QPixmap::fromImage(fullArt());
+}
+
+QPixmap Picture::scaledTo(QSize deviceSize) const
+{
+    if (!d || deviceSize.isEmpty())
+        return {};
+    Data &data = *d;
+    if (data.copy.size() == deviceSize)
+        return data.copy;
+    if (!data.given.isNull()) {
+        data.copy = data.given.size() == deviceSize ? data.given
+                                                    : QPixmap::fromImage(smoothlyScaled(data.given.toImage(), deviceSize));
+        return data.copy;
+    }
+    const QImage art = fullArt();
+    // The old copy goes before the new one is made: never two at a time.
+    data.copy = QPixmap();
+    data.copy = QPixmap::fromImage(smoothlyScaled(art, deviceSize));
+    const bool larger = deviceSize.width() > data.firstShownAt.width() || deviceSize.height() > data.firstShownAt.height();
+    const bool noLargerThanTheCopy = art.width() <= deviceSize.width() && art.height() <= deviceSize.height();
+    data.art = (larger || noLargerThanTheCopy) && !data.changedOnDisk ? art : QImage();
+    return data.copy;
+}
+
+QImage Picture::fullArt() const
+{
+    if (!d->art.isNull())
+        return d->art;
+    if (!d->changedOnDisk) {
+        DecodedPicture decoded = decodePicture(d->path);
+        if (decoded.ok() && decoded.stamp == d->stamp)
+            return std::move(decoded.pixels);
+        d->changedOnDisk = true;
+        std::fprintf(stderr, "velmora: %s has changed since the game started; its picture is scaled from the copy "
+                             "in memory instead\n", qPrintable(d->path));
+    }
+    return smoothlyScaled(d->copy.toImage(), d->fullSize);
+}
