@@ -85,6 +85,8 @@ protected:
         random.setFallback(0.0f);
         if (!files)
             files = std::make_unique<GameFiles>();
+        // A second start leaves the first window first: it plays on the device.
+        fom.reset();
         audio = std::make_unique<AudioDevice>();
         fom = std::make_unique<Fom>(FomServices{random, boxes, *audio, files->dir(), language->code()});
         if (!fom->Form_Load())
