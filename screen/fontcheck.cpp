@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <set>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -45,17 +46,28 @@ QString missingFontWarning()
 {
     // Qt draws a character the game's face lacks from a font fontconfig
     // offers for the script, so those count as well as the face itself.
-    QList<QFontMetrics> fonts{QFontMetrics(gothicFont(9))};
-    for (const QString &family : QFontDatabase::families(QFontDatabase::Japanese))
-        fonts.append(QFontMetrics(QFont(family)));
+    // They are only opened for a character the face lacks: each is a font
+    // file read and mapped, and with the game's own face installed none is
+    // needed.
+    const QFontMetrics face(gothicFont(9));
+    QList<QFontMetrics> fallbacks;
+    bool fallbacksOpened = false;
+    const auto drawable = [&](char32_t c) {
+        if (face.inFontUcs4(c))
+            return true;
+        if (!std::exchange(fallbacksOpened, true)) {
+            for (const QString &family : QFontDatabase::families(QFontDatabase::Japanese))
+                fallbacks.append(QFontMetrics(QFont(family)));
+        }
+        return std::any_of(fallbacks.cbegin(), fallbacks.cend(),
+                           [c](const QFontMetrics &font) { return font.inFontUcs4(c); });
+    };
 
     QStringList missing;
     qsizetype count = 0;
     const std::set<char32_t> characters = gameCharacters();
     for (char32_t c : characters) {
-        const bool drawable = std::any_of(fonts.cbegin(), fonts.cend(),
-                                          [c](const QFontMetrics &font) { return font.inFontUcs4(c); });
-        if (drawable)
+        if (drawable(c))
             continue;
         ++count;
         if (missing.size() < 5)
