@@ -13,6 +13,9 @@ CommandButton::CommandButton(int index, QWidget *parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAutoDefault(false);
+    // Its face and bevel cover every pixel: a press repaints the button
+    // alone, never the window behind it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CommandButton::setBackColor(const QColor &color)
