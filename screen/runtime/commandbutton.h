@@ -37,6 +37,7 @@ signals:
     void MouseUp(int Index);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -46,7 +47,6 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void applyFace();
     void hold();
     void letGo();
 
