@@ -9,8 +9,9 @@
 class QKeyEvent;
 
 // Tells a key held down from a key pressed again. A held key repeats, and
-// X11 sends each repeat as a release and a press at the same instant,
-// which Qt marks as a repeat only when both halves have arrived together.
+// a window system may send each repeat as a release and a press at the same
+// instant, which Qt marks as a repeat only when both halves have arrived
+// together.
 // The window makes one of these; from then on it watches the key events of
 // every window of the application (an ending's box may take the first half
 // of a pair) and judges by their instants: a press at the instant of the
