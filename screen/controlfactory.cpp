@@ -67,6 +67,10 @@ QWidget *createWidget(const Row &row, QWidget *container)
         auto *button = new CommandButton(row.index, container);
         button->setText(caption(row));
         button->setBackColor(bgrColor(row.backColor));
+        // The keys reach the buttons through the window: say which holds
+        // each, where a screen reader reads it after the caption.
+        //: The key that holds an action button down: 1, 2 or 3.
+        button->setAccessibleDescription(QCoreApplication::translate("Fom", "%1 キー").arg(row.index + 1));
         return button;
     }
     case Kind::Image: {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fom.h"
 
+#include "application.h"
 #include "assetfiles.h"
 #include "audiodevice.h"
 #include "clocks.h"
@@ -26,7 +27,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -321,15 +321,9 @@ void Fom::scaleButtonFaces(double factor)
 }
 
 // Every file of the game is found here: in the folder chosen at start-up.
-// A picture with words in it may also lie in a folder named for the
-// language the game speaks, drawn in it; then that one is shown.
 QString Fom::assetPath(std::string_view fileName) const
 {
-    const QString name = fromUtf8(fileName);
-    const QString drawnInLanguage = AppDir + m_language + QLatin1Char('/') + name;
-    if (!m_language.isEmpty() && QFileInfo::exists(drawnInLanguage))
-        return drawnInLanguage;
-    return AppDir + name;
+    return ::assetPath(AppDir, m_language, fromUtf8(fileName));
 }
 
 // A picture is read once, whole, and kept as a copy for the image it is
@@ -397,10 +391,6 @@ void Fom::connectHandlers()
     for (CommandButton *button : Com) {
         connect(button, &CommandButton::MouseDown, this, &Fom::Com_MouseDown);
         connect(button, &CommandButton::MouseUp, this, &Fom::Com_MouseUp);
-        // The keys reach the buttons through the window: say which holds
-        // each, where a screen reader reads it after the caption.
-        //: The key that holds an action button down: 1, 2 or 3.
-        button->setAccessibleDescription(tr("%1 キー").arg(button->index() + 1));
     }
     connect(Tim, &IntervalTimer::Timer, this, &Fom::Tim_Timer);
     connect(BldTim, &IntervalTimer::Timer, this, &Fom::BldTim_Timer);

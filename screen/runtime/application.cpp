@@ -24,6 +24,14 @@ QString chooseAssetDir(const QString &executableDir, const QString &dataDir)
     return withTrailingSeparator(dataDir);
 }
 
+QString assetPath(const QString &assetDir, const QString &language, const QString &name)
+{
+    const QString drawnInLanguage = assetDir + language + QLatin1Char('/') + name;
+    if (!language.isEmpty() && QFileInfo::exists(drawnInLanguage))
+        return drawnInLanguage;
+    return assetDir + name;
+}
+
 QString applicationDir()
 {
     const QString dir = QCoreApplication::applicationDirPath();

@@ -14,6 +14,11 @@ QString assetDir();
 // The choice itself, between an executable's folder and a data folder.
 QString chooseAssetDir(const QString &executableDir, const QString &dataDir);
 
+// The full path of one of the game's files in that folder. A picture with
+// words in it may also lie in a folder named for the language the game
+// speaks ("en/stt.bmp"), drawn in it: where it does, that one is the game's.
+QString assetPath(const QString &assetDir, const QString &language, const QString &name);
+
 // The real directory of the running executable, symbolic links resolved.
 QString applicationDir();
 // The trailing-separator rule alone: "/" stays "/", "/opt/velmora" becomes
