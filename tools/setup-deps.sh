@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
     qt6-tools-dev qt6-l10n-tools
     libsdl2-dev libsdl2-mixer-dev
