@@ -26,6 +26,15 @@ bool readWhole(const std::filesystem::path &path, std::uintmax_t size, std::vect
     return file.is_open() && !file.bad();
 }
 
+// Samples the mixer can play as they lie in the file: 16-bit PCM at the
+// device's rate and channels, in the byte order SDL mixes in.
+bool inMixerFormat(const WaveHeader &header, const AudioDevice &device)
+{
+    return SDL_BYTEORDER == SDL_LIL_ENDIAN && header.encoding == 1 && header.bitsPerSample == 16
+            && header.blockAlign == device.bytesPerFrame() && header.channels * 2 == device.bytesPerFrame()
+            && header.rate == static_cast<std::uint32_t>(device.frequency()) && header.dataOffset % 2 == 0;
+}
+
 } // namespace
 
 void SoundPlayer::ChunkDeleter::operator()(Mix_Chunk *chunk) const
@@ -157,16 +166,24 @@ bool SoundPlayer::load(std::string &reason)
         return false;
     }
     fitToFile(bytes, *check.header);
-    // Decodes the samples and converts them to the device's format.
-    m_chunk.reset(Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
+    const WaveHeader &header = *check.header;
+    if (inMixerFormat(header, m_device)) {
+        // The game's own sounds are made in the mixer's format: they play
+        // from the bytes read, with no second copy of the half-minute music.
+        m_file = std::move(bytes);
+        const auto frames = static_cast<std::uint32_t>(header.heldBytes / header.blockAlign);
+        m_chunk.reset(Mix_QuickLoad_RAW(m_file.data() + header.dataOffset, frames * header.blockAlign));
+    } else {
+        // Decodes the samples and converts them to the device's format.
+        m_chunk.reset(Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
+    }
     if (!m_chunk) {
         reason = SDL_GetError();
         return false;
     }
-    if (check.header->isCutShort())
+    if (header.isCutShort())
         std::fprintf(stderr, "velmora: sound \"%s\" is cut short: its header claims %u bytes of samples, the file "
-                     "holds %zu; it plays those\n", m_fileName.c_str(), check.header->claimedBytes,
-                     check.header->heldBytes);
+                     "holds %zu; it plays those\n", m_fileName.c_str(), header.claimedBytes, header.heldBytes);
 
     // The chunk holds frames at the rate the device really runs at, which
     // need not be the file's own.
@@ -218,6 +235,7 @@ void SoundPlayer::close()
     if (hasChannel())
         Mix_HaltChannel(m_channel);
     m_chunk.reset();
+    m_file = {};
     m_length = 0;
     m_atStart = false;
 }
