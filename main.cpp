@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <future>
 #include <optional>
 
 int main(int argc, char **argv)
@@ -38,8 +39,9 @@ int main(int argc, char **argv)
     // Ties the window to its desktop entry, where Wayland looks up the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
 
-    if (const QString warning = missingFontWarning(); !warning.isEmpty())
-        std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
+    // The fonts are looked over on another core while the window is built and
+    // its pictures read: the first frame waits for the same font files anyway.
+    std::future<QString> fontWarning = std::async(std::launch::async, missingFontWarning);
 
     SeededRandom random = SeededRandom::fromClock();
     Desktop::nameSoundStream();
@@ -48,6 +50,8 @@ int main(int argc, char **argv)
     Fom fom({random, messageBox, audio, assetDir(), language.code()});
     if (!fom.Form_Load())
         return EXIT_FAILURE;
+    if (const QString warning = fontWarning.get(); !warning.isEmpty())
+        std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
     fom.show();
     return QApplication::exec();
 }

@@ -62,22 +62,19 @@ bool Fom::Form_Load()
     // size differs from one window manager to the next. It is placed before
     // it is read, to be read for the size it is shown at.
     m_fit.place(ImgStt, QRect(0, 0, Layout::ClientWidth, Layout::ClientHeight));
-    if (!loadInto(ImgStt, TitlePictureName, *ImgStt))
-        return false;
     for (int i = 1; i < MoodCount; ++i)
         E.push_back(createElement(*E[0], "E", i));
     for (int k = 1; k < MoodCount * ActionCount; ++k)
         E2.push_back(createElement(*E2[0], "E2", k));
+    std::vector<PictureFor> pictures{{ImgStt, std::string(TitlePictureName), ImgStt}};
     int k = 0;
     for (int i = 0; i < MoodCount; ++i) {
-        if (!loadInto(E[i], moodPictureName(i), *Img))
-            return false;
-        for (int j = 0; j < ActionCount; ++j) {
-            if (!loadInto(E2[k], reactionPictureName(i, j), *Img))
-                return false;
-            ++k;
-        }
+        pictures.push_back({E[i], moodPictureName(i), Img});
+        for (int j = 0; j < ActionCount; ++j)
+            pictures.push_back({E2[k++], reactionPictureName(i, j), Img});
     }
+    if (!loadInto(pictures))
+        return false;
     describePictures(E, E2);
     setFullMarks(m_state);
     BldPic->setScale(0, 0, m_state.GaugeMax[Vampirism], 1);
@@ -330,16 +327,27 @@ QString Fom::assetPath(std::string_view fileName) const
 // shown in, at that image's size now: the mood and reaction pictures are
 // stored for the main picture. The art is drawn for a window twice the
 // laid-out size; a larger window later has its copies made from it then.
-bool Fom::loadInto(Image *image, std::string_view fileName, const Image &shownIn)
+// Pictures read together are read side by side, and the first of them that
+// cannot be used is the one the player is told of.
+bool Fom::loadInto(const std::vector<PictureFor> &pictures)
 {
+    std::vector<Picture::File> files;
+    for (const PictureFor &picture : pictures)
+        files.push_back({assetPath(picture.fileName), picture.shownIn->deviceSize()});
     QString error;
-    const Picture picture = Picture::load(assetPath(fileName), shownIn.deviceSize(), error);
-    if (picture.isNull()) {
+    const std::vector<Picture> loaded = Picture::loadAll(files, error);
+    if (loaded.empty()) {
         fail(error);
         return false;
     }
-    image->setPicture(picture);
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        pictures[i].image->setPicture(loaded[i]);
     return true;
+}
+
+bool Fom::loadInto(Image *image, std::string_view fileName, const Image &shownIn)
+{
+    return loadInto({{image, std::string(fileName), &shownIn}});
 }
 
 // A picture the game cannot do without: say which file and why, in the

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <iterator>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -92,6 +93,15 @@ private:
     void connectHandlers();
     void scaleButtonFaces(double factor);
     QString assetPath(std::string_view fileName) const;
+    // A picture file and the image it goes into, read for the size of the
+    // image it will be shown in.
+    struct PictureFor
+    {
+        Image *image;
+        std::string fileName;
+        const Image *shownIn;
+    };
+    bool loadInto(const std::vector<PictureFor> &pictures);
     bool loadInto(Image *image, std::string_view fileName, const Image &shownIn);
     void fail(const QString &message);
 

@@ -20,6 +20,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <future>
 
 int main(int argc, char **argv)
 {
@@ -33,8 +34,9 @@ int main(int argc, char **argv)
         return EXIT_FAILURE;
     }
     QApplication::setWindowIcon(applicationIcon());
-    if (const QString warning = missingFontWarning(); !warning.isEmpty())
-        std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
+    // The fonts are looked over on another core while the window is built and
+    // its pictures read: the first frame waits for the same font files anyway.
+    std::future<QString> fontWarning = std::async(std::launch::async, missingFontWarning);
     printMark("icon-and-fonts");
 
     SeededRandom random = SeededRandom::fromClock();
@@ -46,6 +48,8 @@ int main(int argc, char **argv)
     if (!fom.Form_Load())
         return EXIT_FAILURE;
     printMark("loaded");
+    if (const QString warning = fontWarning.get(); !warning.isEmpty())
+        std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
     // The title picture covers the window: it is what the first frame draws.
     auto *probe = new PaintProbe(fom.findChild<QWidget *>(QStringLiteral("ImgStt")));
     QObject::connect(probe, &PaintProbe::painted, &app, [probe] {

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "picture.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <future>
+#include <thread>
 
 struct Picture::Data
 {
@@ -42,6 +46,42 @@ Picture Picture::load(const QString &path, QSize shownAt, QString &error)
         error = decoded.error;
         return {};
     }
+    return fromDecoded(std::move(decoded), path, shownAt);
+}
+
+std::vector<Picture> Picture::loadAll(const std::vector<File> &files, QString &error)
+{
+    // Files are read and decoded on other threads as well as this one, each
+    // taking the next file not yet taken; pixmaps are made here, on the
+    // thread that paints them.
+    std::vector<DecodedPicture> decoded(files.size());
+    std::atomic<std::size_t> next = 0;
+    const auto decodeNext = [&] {
+        for (std::size_t i = next++; i < files.size(); i = next++)
+            decoded[i] = decodePicture(files[i].path, files[i].shownAt);
+    };
+    const std::size_t helpers = std::min<std::size_t>(std::max(std::thread::hardware_concurrency(), 1U) - 1,
+                                                      files.size() / 2);
+    std::vector<std::future<void>> running;
+    for (std::size_t i = 0; i < helpers; ++i)
+        running.push_back(std::async(std::launch::async, decodeNext));
+    decodeNext();
+    for (std::future<void> &helper : running)
+        helper.get();
+
+    std::vector<Picture> pictures;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!decoded[i].ok()) {
+            error = decoded[i].error;
+            return {};
+        }
+        pictures.push_back(fromDecoded(std::move(decoded[i]), files[i].path, files[i].shownAt));
+    }
+    return pictures;
+}
+
+Picture Picture::fromDecoded(DecodedPicture &&decoded, const QString &path, QSize shownAt)
+{
     Picture picture;
     picture.d = std::make_shared<Data>();
     Data &data = *picture.d;

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 // A picture as the window holds it: read from its file once, at start-up,
 // and kept as one copy for the size it is shown at, in the screen's own
@@ -35,6 +36,17 @@ public:
     // used, the picture is null and error says which file and why.
     static Picture load(const QString &path, QSize shownAt, QString &error);
 
+    struct File
+    {
+        QString path;
+        QSize shownAt;
+    };
+    // Loads several pictures as load() does, reading and decoding the files
+    // on every core the machine has: the pictures come back in the order of
+    // the files. When a file cannot be used, none comes back, and error
+    // names the first such file in that order and why.
+    static std::vector<Picture> loadAll(const std::vector<File> &files, QString &error);
+
     bool isNull() const { return !d; }
     // The art's own size, in pixels.
     QSize size() const;
@@ -47,6 +59,7 @@ public:
 
 private:
     struct Data;
+    static Picture fromDecoded(DecodedPicture &&decoded, const QString &path, QSize shownAt);
     QImage fullArt() const;
 
     std::shared_ptr<Data> d;

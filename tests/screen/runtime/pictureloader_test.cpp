@@ -119,6 +119,28 @@ TEST_F(PictureFiles, APictureShownLargerLaterIsDrawnFromItsFileOnlyWhileTheFileI
     EXPECT_EQ(again.scaledTo(QSize(8, 6)).toImage().pixel(4, 1), qRgb(128, 0, 128));
 }
 
+// Read side by side, the pictures still come back in the order asked, each
+// at its own size, and of several bad files the first in that order is the
+// one the player hears of, whichever thread read it first.
+TEST_F(PictureFiles, PicturesReadTogetherKeepTheirOrderAndNameTheFirstBadFile)
+{
+    std::vector<Picture::File> files;
+    for (int i = 0; i < 8; ++i) {
+        const QSize shownAt = i % 2 ? QSize(8, 6) : QSize(4, 3);
+        files.push_back({write(dir, QStringLiteral("%1.bmp").arg(i), stripes(QSize(8, 6))), shownAt});
+    }
+    QString error;
+    const std::vector<Picture> pictures = Picture::loadAll(files, error);
+    ASSERT_EQ(pictures.size(), files.size()) << qPrintable(error);
+    for (std::size_t i = 0; i < files.size(); ++i)
+        EXPECT_EQ(pictures[i].scaledTo(files[i].shownAt).size(), files[i].shownAt);
+
+    files[5].path = write(dir, QStringLiteral("5.bmp"), pngBytes());
+    files[2].path = dir.filePath(QStringLiteral("missing.bmp"));
+    EXPECT_TRUE(Picture::loadAll(files, error).empty());
+    EXPECT_TRUE(error.contains(files[2].path)) << qPrintable(error);
+}
+
 struct BadFile
 {
     const char *name;
