@@ -35,7 +35,6 @@ int main(int argc, char **argv)
     language.install();
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-    QApplication::setWindowIcon(applicationIcon());
     // Ties the window to its desktop entry, where Wayland looks up the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
 
@@ -53,5 +52,6 @@ int main(int argc, char **argv)
     if (const QString warning = fontWarning.get(); !warning.isEmpty())
         std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
     fom.show();
+    setApplicationIconAfterFirstFrame(fom.windowHandle());
     return QApplication::exec();
 }

@@ -33,7 +33,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: startup_game <folder of the built pictures and sounds>\n");
         return EXIT_FAILURE;
     }
-    QApplication::setWindowIcon(applicationIcon());
     // The fonts are looked over on another core while the window is built and
     // its pictures read: the first frame waits for the same font files anyway.
     std::future<QString> fontWarning = std::async(std::launch::async, missingFontWarning);
@@ -58,6 +57,7 @@ int main(int argc, char **argv)
         QCoreApplication::quit();
     });
     fom.show();
+    setApplicationIconAfterFirstFrame(fom.windowHandle());
     printMark("shown");
     return app.exec();
 }

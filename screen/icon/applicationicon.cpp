@@ -2,8 +2,12 @@
 #include "applicationicon.h"
 
 #include <QDir>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
+#include <QTimer>
+#include <QWindow>
 
 QIcon applicationIcon()
 {
@@ -19,4 +23,37 @@ QIcon applicationIcon()
         icon.addPixmap(QPixmap::fromImageReader(&reader));
     }
     return icon;
+}
+
+namespace {
+
+// Waits on the window for its first expose, which paints and shows the first
+// frame before it returns; the icon comes from the event loop after that.
+class IconAfterFirstFrame : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *window, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            window->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                QGuiApplication::setWindowIcon(applicationIcon());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void setApplicationIconAfterFirstFrame(QWindow *window)
+{
+    if (!window) {
+        QGuiApplication::setWindowIcon(applicationIcon());
+        return;
+    }
+    window->installEventFilter(new IconAfterFirstFrame(window));
 }

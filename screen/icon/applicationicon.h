@@ -3,9 +3,17 @@
 
 #include <QIcon>
 
+class QWindow;
+
 // The game's icon for its window and task bar, the same art the desktop shows
 // in its menus. It is compiled into the program, so the window has its icon
 // however the game was started and without a file beside the executable.
 // Call it once a QGuiApplication exists; every call gives an equal icon
 // offering each rendered size, and Qt picks or scales the nearest one.
 QIcon applicationIcon();
+
+// Gives the application its icon once the window's first frame is on screen:
+// reading four PNGs then costs the start-up nothing, and the desktop takes
+// the icon a moment later, as it does any change of it. Call it right after
+// the window is shown.
+void setApplicationIconAfterFirstFrame(QWindow *window);
