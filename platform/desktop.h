@@ -16,7 +16,7 @@ class QWidget;
 // main() asks, in this order: hasDisplay() (false: print noDisplayMessage()
 // and end with status 1), avoidLaunchingASessionBus(), then constructs the
 // QApplication inside a PlatformStartGuard, then nameSoundStream() before
-// the audio device opens. The window calls keepAspectRatio() once it exists.
+// the audio device opens. The window calls keepProportions() once it exists.
 namespace Desktop {
 
 // Whether the environment names a window system Qt could reach. Where the
@@ -57,7 +57,7 @@ private:
 // take such a hint, and not all of them; elsewhere, and before the window
 // exists, this does nothing. Qt writes the window's size hints anew whenever
 // it shows the window or the program resizes it, so ask again after each.
-void keepAspectRatio(QWidget *window, QSize proportions);
+void keepProportions(QWidget *window, QSize proportions);
 
 // Names the game's sound stream for the desktop's volume control: its role
 // and its icon, which the sound server reads from the environment when the

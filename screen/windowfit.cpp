@@ -38,7 +38,7 @@ void WindowFit::fitToScreen()
     };
     m_window->move(inside(twipsToPixels(100), available.left(), fitted.width() + frame.width(), available.width()),
                    inside(twipsToPixels(0), available.top(), fitted.height() + frame.height(), available.height()));
-    keepAspectRatio();
+    keepProportions();
 }
 
 bool WindowFit::eventFilter(QObject *watched, QEvent *event)
@@ -63,7 +63,7 @@ bool WindowFit::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Show:
         // Showing writes the window's size hints afresh, after this event.
-        QMetaObject::invokeMethod(this, &WindowFit::keepAspectRatio, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &WindowFit::keepProportions, Qt::QueuedConnection);
         break;
     default:
         break;
@@ -73,7 +73,7 @@ bool WindowFit::eventFilter(QObject *watched, QEvent *event)
 
 // Where the window manager allows, the player's resizing keeps the layout's
 // proportions; elsewhere the layout is centred in whatever shape it gets.
-void WindowFit::keepAspectRatio()
+void WindowFit::keepProportions()
 {
-    Desktop::keepAspectRatio(m_window, m_clientTwips);
+    Desktop::keepProportions(m_window, m_clientTwips);
 }

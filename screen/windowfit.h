@@ -38,7 +38,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void keepAspectRatio();
+    void keepProportions();
 
     QWidget *m_window;
     QSize m_clientTwips;

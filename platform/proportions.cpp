@@ -12,10 +12,10 @@
 
 namespace Desktop {
 
-void keepAspectRatio([[maybe_unused]] QWidget *window, [[maybe_unused]] QSize proportions)
+void keepProportions([[maybe_unused]] QWidget *window, [[maybe_unused]] QSize proportions)
 {
 #if VELMORA_HAVE_X11 && QT_CONFIG(xcb)
-    // Qt offers no call for the aspect hint, so it goes to the window
+    // Qt offers no call for the proportion hint, so it goes to the window
     // through Xlib, on X11 alone.
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->display() || !window->testAttribute(Qt::WA_WState_Created) || proportions.isEmpty())
@@ -25,7 +25,7 @@ void keepAspectRatio([[maybe_unused]] QWidget *window, [[maybe_unused]] QSize pr
     XSizeHints *hints = XAllocSizeHints();
     if (!hints)
         return;
-    // The hints Qt wrote (minimum size, position) stay; only the aspect is
+    // The hints Qt wrote (minimum size, position) stay; only the proportion is
     // added to them.
     long supplied = 0;
     if (!XGetWMNormalHints(display, id, hints, &supplied))
