@@ -23,11 +23,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -39,26 +37,7 @@
 
 namespace {
 
-constexpr int PaintTimeoutMs = 5000;
 constexpr double FrameMs = 1000.0 / 60.0;
-
-// Runs the event loop until the probe reports a repaint after which done()
-// holds; false when none comes in time.
-bool waitForRepaint(PaintProbe &probe, const std::function<bool()> &done)
-{
-    QEventLoop loop;
-    bool reached = false;
-    const auto connection = QObject::connect(&probe, &PaintProbe::painted, &loop, [&] {
-        if (done()) {
-            reached = true;
-            loop.quit();
-        }
-    });
-    QTimer::singleShot(PaintTimeoutMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    QObject::disconnect(connection);
-    return reached;
-}
 
 // Times one press: from just before the press is delivered to the end of
 // the repaint after which shown() holds.

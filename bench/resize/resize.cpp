@@ -20,40 +20,18 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <optional>
 #include <vector>
 
 namespace {
 
-constexpr int PaintTimeoutMs = 5000;
 constexpr double FrameMs = 1000.0 / 60.0;
-
-// Runs the event loop until the probe reports a repaint after which done()
-// holds; false when none comes in time.
-bool waitForRepaint(PaintProbe &probe, const std::function<bool()> &done)
-{
-    QEventLoop loop;
-    bool reached = false;
-    const auto connection = QObject::connect(&probe, &PaintProbe::painted, &loop, [&] {
-        if (done()) {
-            reached = true;
-            loop.quit();
-        }
-    });
-    QTimer::singleShot(PaintTimeoutMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    QObject::disconnect(connection);
-    return reached;
-}
 
 // Up from the laid-out size to twice it, then back down, never the same
 // size twice in a row.

@@ -2,6 +2,7 @@
 #include "paintprobe.h"
 
 #include <QEvent>
+#include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,4 +22,22 @@ bool PaintProbe::eventFilter(QObject *, QEvent *event)
         });
     }
     return false;
+}
+
+// Runs the event loop until the probe reports a repaint after which done()
+// holds; false when none comes in time.
+bool waitForRepaint(PaintProbe &probe, const std::function<bool()> &done)
+{
+    QEventLoop loop;
+    bool reached = false;
+    const auto connection = QObject::connect(&probe, &PaintProbe::painted, &loop, [&] {
+        if (done()) {
+            reached = true;
+            loop.quit();
+        }
+    });
+    QTimer::singleShot(PaintTimeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    QObject::disconnect(connection);
+    return reached;
 }

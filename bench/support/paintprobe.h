@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QWidget;
 
 // Watches one widget and emits painted() once a repaint that painted it has
@@ -26,3 +28,10 @@ protected:
 private:
     bool m_pending = false;
 };
+
+// How long a benchmark waits for a repaint before it gives up on it.
+inline constexpr int PaintTimeoutMs = 5000;
+
+// Runs the event loop until the probe reports a repaint after which done()
+// holds; false when none comes within PaintTimeoutMs.
+bool waitForRepaint(PaintProbe &probe, const std::function<bool()> &done);
