@@ -90,10 +90,16 @@ bool AudioDevice::openDummy()
 {
     close();
     // SDL never picks the dummy driver by itself: with no sound card it
-    // settles on ALSA, whose device then fails to open. Ask for it by name,
-    // over whatever the user asked for, and give the choice back afterwards.
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    const bool opened = openWithCurrentDriver(Frequency, Channels, AnyRateOrChannels);
+    // settles on ALSA, whose device then fails to open.
+    return openWithDriver("dummy", Frequency, Channels, AnyRateOrChannels);
+}
+
+// The driver asked for by name, over whatever the user asked for; the
+// choice is given back afterwards.
+bool AudioDevice::openWithDriver(const char *driver, int frequency, int channels, int allowedChanges)
+{
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+    const bool opened = openWithCurrentDriver(frequency, channels, allowedChanges);
     SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     return opened;
 }
@@ -127,9 +133,7 @@ bool AudioDevice::recover()
 // sounds were converted to; SDL converts it for a device that now differs.
 bool AudioDevice::reopen()
 {
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, m_lostDriver.c_str(), SDL_HINT_OVERRIDE);
-    const bool opened = openWithCurrentDriver(m_frequency, m_channels, 0);
-    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    const bool opened = openWithDriver(m_lostDriver.c_str(), m_frequency, m_channels, 0);
     if (!opened)
         close();
     return opened;

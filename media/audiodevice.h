@@ -59,6 +59,7 @@ public:
 
 private:
     bool openWithCurrentDriver(int frequency, int channels, int allowedChanges);
+    bool openWithDriver(const char *driver, int frequency, int channels, int allowedChanges);
     bool openDummy();
     bool reopen();
     void close();
