@@ -231,13 +231,13 @@ void Fom::GameEnd(EndingKind Kind)
         button->setVisible(false);
     const Ending &ending = chooseEnding(Kind, m_state);
     for (std::string_view picture : ending.pictures) {
-        if (!loadInto(Img, picture, *Img))
+        if (!loadInto(Img, picture))
             return;
     }
     TtlLbl->setCaption(playerText("Endings", ending.title));
     for (std::string_view box : ending.boxes)
         m_messageBox.show(playerText("Endings", box));
-    loadInto(Img, FinalEndPicture, *Img);
+    loadInto(Img, FinalEndPicture);
 }
 
 // The keys reach the handlers a mouse reaches, and only where the screen
@@ -345,9 +345,9 @@ bool Fom::loadInto(const std::vector<PictureFor> &pictures)
     return true;
 }
 
-bool Fom::loadInto(Image *image, std::string_view fileName, const Image &shownIn)
+bool Fom::loadInto(Image *image, std::string_view fileName)
 {
-    return loadInto({{image, std::string(fileName), &shownIn}});
+    return loadInto({{image, std::string(fileName), image}});
 }
 
 // A picture the game cannot do without: say which file and why, in the

@@ -102,7 +102,8 @@ private:
         const Image *shownIn;
     };
     bool loadInto(const std::vector<PictureFor> &pictures);
-    bool loadInto(Image *image, std::string_view fileName, const Image &shownIn);
+    // One picture, read for the image it goes into.
+    bool loadInto(Image *image, std::string_view fileName);
     void fail(const QString &message);
 
     GameState m_state;

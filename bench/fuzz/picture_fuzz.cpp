@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Fuzz target for the picture loader. Each input is written to a file and
-// loaded by loadPicture() exactly as start-up loads "stt.bmp", under Qt's
-// offscreen platform. A refusal is an expected answer; a crash, a
+// loaded by loadPicture() at its own size, and, where it loads, read again
+// at half its size as start-up reads the game's art for the laid-out
+// window, under Qt's offscreen platform. A refusal is an expected answer; a crash, a
 // sanitizer report or an allocation over libFuzzer's -malloc_limit_mb is
 // a finding, and so is a picture loaded while a reason was given, or a
 // failure without one.
@@ -46,5 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const PictureResult result = loadPicture(fixture.file);
     if (result.ok() != result.error.isEmpty() || result.ok() == result.picture.isNull())
         std::abort();
+    const QSize full = result.picture.size();
+    if (result.ok() && full.width() % 2 == 0 && full.height() % 2 == 0) {
+        const DecodedPicture half = decodePicture(fixture.file, full / 2);
+        if (!half.ok() || half.pixels.size() != full / 2)
+            std::abort();
+    }
     return 0;
 }

@@ -41,12 +41,8 @@ Picture::Picture(const QPixmap &art)
 
 Picture Picture::load(const QString &path, QSize shownAt, QString &error)
 {
-    DecodedPicture decoded = decodePicture(path, shownAt);
-    if (!decoded.ok()) {
-        error = decoded.error;
-        return {};
-    }
-    return fromDecoded(std::move(decoded), path, shownAt);
+    const std::vector<Picture> pictures = loadAll({{path, shownAt}}, error);
+    return pictures.empty() ? Picture() : pictures.front();
 }
 
 std::vector<Picture> Picture::loadAll(const std::vector<File> &files, QString &error)
