@@ -38,12 +38,14 @@ int main(int argc, char **argv)
     // Ties the window to its desktop entry, where Wayland looks up the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
 
+    Desktop::nameSoundStream();
     // The fonts are looked over on another core while the window is built and
     // its pictures read: the first frame waits for the same font files anyway.
+    // That thread reads the environment, so nothing may write to it from here
+    // on.
     std::future<QString> fontWarning = std::async(std::launch::async, missingFontWarning);
 
     SeededRandom random = SeededRandom::fromClock();
-    Desktop::nameSoundStream();
     AudioDevice audio;
     QtMessageBox messageBox;
     Fom fom({random, messageBox, audio, assetDir(), language.code()});

@@ -61,8 +61,9 @@ void keepProportions(QWidget *window, QSize proportions);
 
 // Names the game's sound stream for the desktop's volume control: its role
 // and its icon, which the sound server reads from the environment when the
-// audio device connects. Call before the device opens; a user's own setting
-// wins.
+// audio device connects. Call before the device opens, and before the game
+// starts a thread of its own: it writes the environment, which other
+// threads' libraries read without a lock. A user's own setting wins.
 void nameSoundStream();
 
 } // namespace Desktop
