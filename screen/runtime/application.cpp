@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,11 +17,18 @@ QString assetDir()
 // that one, then still names the missing file in itself, as it always did,
 // instead of quietly playing from an installed copy of other files. An
 // installed executable lies in a games folder that holds neither.
+//
+// The names are matched by hand: name filters would bring in the whole
+// regular expression engine, and its memory, for two suffixes.
 QString chooseAssetDir(const QString &executableDir, const QString &dataDir)
 {
-    const QStringList gameFiles{QStringLiteral("*.bmp"), QStringLiteral("*.wav")};
-    if (!QDir(executableDir).entryList(gameFiles, QDir::Files).isEmpty())
-        return withTrailingSeparator(executableDir);
+    QDirIterator entries(executableDir, QDir::Files);
+    while (entries.hasNext()) {
+        const QString name = entries.next();
+        if (name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)
+            || name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
+            return withTrailingSeparator(executableDir);
+    }
     return withTrailingSeparator(dataDir);
 }
 
