@@ -41,14 +41,34 @@ void CommandButton::setScale(double factor)
 // which turns in while the button is down, the caption moving with it.
 void CommandButton::paintEvent(QPaintEvent *)
 {
+    // Each face is drawn once for the size and density painted on, and a
+    // press only copies the face down to the screen: shaping the caption
+    // and stroking the bevel cost a press more than the copy does.
     QPainter painter(this);
-    const QRect face = rect();
-    painter.fillRect(face, m_face);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const FaceKey key{size(), ratio, text(), font(), m_face, m_bevel};
+    if (key != m_facesDrawnFor) {
+        m_facesDrawnFor = key;
+        m_faces = {};
+    }
+    QPixmap &face = m_faces[isDown()];
+    if (face.isNull())
+        face = drawFace(isDown(), ratio);
+    painter.drawPixmap(0, 0, face);
+}
+
+QPixmap CommandButton::drawFace(bool down, qreal ratio) const
+{
+    QPixmap face((QSizeF(size()) * ratio).toSize());
+    face.setDevicePixelRatio(ratio);
+    QPainter painter(&face);
+    painter.setFont(font());
+    const QRect edges = rect();
+    painter.fillRect(edges, m_face);
     const QColor light = m_face.lighter();
     const QColor dark = m_face.darker();
-    const bool down = isDown();
     for (int i = 0; i < m_bevel; ++i) {
-        const QRect edge = face.adjusted(i, i, -i, -i);
+        const QRect edge = edges.adjusted(i, i, -i, -i);
         painter.setPen(down ? dark : light);
         painter.drawLine(edge.topLeft(), edge.topRight());
         painter.drawLine(edge.topLeft(), edge.bottomLeft());
@@ -58,8 +78,9 @@ void CommandButton::paintEvent(QPaintEvent *)
     }
     const int shift = down ? m_bevel : 0;
     painter.setPen(Qt::black);
-    painter.drawText(face.adjusted(m_bevel + shift, m_bevel + shift, shift - m_bevel, shift - m_bevel),
+    painter.drawText(edges.adjusted(m_bevel + shift, m_bevel + shift, shift - m_bevel, shift - m_bevel),
                      Qt::AlignCenter | Qt::TextSingleLine, text());
+    return face;
 }
 
 void CommandButton::mousePressEvent(QMouseEvent *event)

@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QList>
+#include <QPixmap>
 #include <QPushButton>
+#include <QSize>
+#include <QString>
+
+#include <array>
 
 // A command button of a control array: it raises MouseDown when any mouse
 // button goes down on it (each press of a quick double press too) and MouseUp
@@ -49,6 +56,7 @@ protected:
 private:
     void hold();
     void letGo();
+    QPixmap drawFace(bool down, qreal ratio) const;
 
     // The width of the raised edge at the laid-out size, in pixels.
     static constexpr int LaidOutBevel = 2;
@@ -58,4 +66,19 @@ private:
     QList<int> m_keysHeld;
     QColor m_face;
     int m_bevel = LaidOutBevel;
+
+    // What the kept faces were drawn for; any change draws them again.
+    struct FaceKey
+    {
+        QSize size;
+        qreal ratio = 0;
+        QString text;
+        QFont font;
+        QColor face;
+        int bevel = 0;
+        bool operator==(const FaceKey &) const = default;
+    };
+    FaceKey m_facesDrawnFor;
+    // The face up and the face down, each drawn the first time it shows.
+    std::array<QPixmap, 2> m_faces;
 };

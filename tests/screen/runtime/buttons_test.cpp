@@ -97,6 +97,13 @@ TEST(CommandButton, BackColourFillsTheFaceAlsoWhilePressed)
     QTest::mousePress(&button, Qt::RightButton);
     EXPECT_EQ(button.grab().toImage().pixelColor(middle), bgrColor(0x008080FF));
     QTest::mouseRelease(&button, Qt::RightButton);
+
+    // A face already drawn is never shown for a colour or a size it was not drawn for.
+    button.setBackColor(bgrColor(0x00C0C0C0));
+    button.resize(button.size() * 2);
+    const QImage face = button.grab().toImage();
+    EXPECT_EQ(face.pixelColor(face.rect().center()), bgrColor(0x00C0C0C0));
+    EXPECT_EQ(face.pixelColor(face.width() - 1, face.height() - 1), bgrColor(0x00C0C0C0).darker());
 }
 
 TEST(OptionButton, BackColourFillsItsWholeBoxBehindTheText)
