@@ -67,5 +67,11 @@ QFont gothicFont(qreal pointSize)
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
+    // The face's own hinting, not the light auto-hinting most desktops ask
+    // for: to hint a Japanese face lightly, FreeType first reads and measures
+    // a hundred sample kanji of it, which the first frame waits on and which
+    // keeps about a megabyte of the font file in memory. The game's few
+    // characters come out as crisp, and advance by the same whole pixels.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
