@@ -17,10 +17,42 @@
 #include "random.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
 #include <future>
+
+namespace {
+
+// Marks the first event of one kind that reaches an object, then lets go.
+class FirstEventMark : public QObject
+{
+public:
+    FirstEventMark(QObject *watched, QEvent::Type type, const char *mark)
+        : QObject(watched)
+        , m_type(type)
+        , m_mark(mark)
+    {
+        watched->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == m_type) {
+            printMark(m_mark);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    const char *m_mark;
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -59,5 +91,9 @@ int main(int argc, char **argv)
     fom.show();
     setApplicationIconAfterFirstFrame(fom.windowHandle());
     printMark("shown");
+    // Between the window shown and its first frame: the window system's
+    // answer, then the painting.
+    new FirstEventMark(fom.windowHandle(), QEvent::Expose, "exposed");
+    new FirstEventMark(fom.findChild<QWidget *>(QStringLiteral("ImgStt")), QEvent::Paint, "painting");
     return app.exec();
 }

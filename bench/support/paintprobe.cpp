@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "paintprobe.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QTimer>
@@ -12,16 +13,27 @@ PaintProbe::PaintProbe(QWidget *widget)
     widget->installEventFilter(this);
 }
 
+namespace {
+
+const QEvent::Type RepaintDone = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+} // namespace
+
 bool PaintProbe::eventFilter(QObject *, QEvent *event)
 {
     if (event->type() == QEvent::Paint && !m_pending) {
         m_pending = true;
-        QTimer::singleShot(0, this, [this] {
-            m_pending = false;
-            emit painted();
-        });
+        QCoreApplication::postEvent(this, new QEvent(RepaintDone), Qt::HighEventPriority);
     }
     return false;
+}
+
+void PaintProbe::customEvent(QEvent *event)
+{
+    if (event->type() != RepaintDone)
+        return;
+    m_pending = false;
+    emit painted();
 }
 
 // Runs the event loop until the probe reports a repaint after which done()

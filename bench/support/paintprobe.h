@@ -10,8 +10,10 @@ class QWidget;
 // Watches one widget and emits painted() once a repaint that painted it has
 // finished, the window's backing store flushed to the window system
 // included: the widget's paint event only opens that repaint, so the signal
-// comes from the event loop's next turn. Several paint events of the same
-// repaint give one signal. The probe is a child of the widget.
+// comes from the first thing the event loop does after it, ahead of any
+// other work posted meanwhile (a program may well queue its own work for
+// after its first frame). Several paint events of the same repaint give one
+// signal. The probe is a child of the widget.
 class PaintProbe : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void customEvent(QEvent *event) override;
 
 private:
     bool m_pending = false;
