@@ -15,13 +15,10 @@ QIcon applicationIcon()
     // the window manager take a drawn 48 px icon rather than a shrunken 256.
     // Each is read as the PNG it is: a file left to tell its own format is
     // offered to every image plugin installed, which the game's start waits on.
-    // The suffix is matched by hand: a name filter would bring in the whole
-    // regular expression engine for it.
+    // The folder holds those PNGs alone, so no name filter is needed.
     QIcon icon;
     const QDir sizes(QStringLiteral(":/icons/velmora"));
     for (const QString &png : sizes.entryList(QDir::Files)) {
-        if (!png.endsWith(QLatin1String(".png")))
-            continue;
         QImageReader reader(sizes.filePath(png), "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImageReader(&reader));
