@@ -9,8 +9,10 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -145,37 +147,56 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
 
 // The pixels of a checked 24-bit bitmap without compression, as the game's
 // own pictures are: rows of blue, green, red, padded to four bytes, from
-// the bottom up unless the header says otherwise. They are read a row or two
-// at a time, straight into the picture: the file is never held whole.
+// the bottom up unless the header says otherwise. They are read some tens
+// of kilobytes at a time, straight from the file into one small buffer
+// that stays in the cache, and from there into the picture: the file is
+// never held whole.
 class Rgb24Rows
 {
 public:
     Rgb24Rows(QFile &file, const Header &header)
         : m_file(file)
         , m_header(header)
-        , m_rows(rowBytes(header) * 2, Qt::Uninitialized)
+        , m_rowBytes(rowBytes(header))
+        , m_rows(m_rowBytes * std::max<qint64>(2, ChunkBytes / m_rowBytes / 2 * 2), Qt::Uninitialized)
     {
         m_file.seek(header.dataOffset);
     }
 
     // The image row the next rows of the file belong to, from the top:
-    // count rows are read, the second (if any) at row() + 1 on screen
-    // when the file runs from the top down, at row() - 1 otherwise.
+    // count rows (one or two) are read, the second (if any) at row() + 1
+    // on screen when the file runs from the top down, at row() - 1
+    // otherwise.
     bool read(int count)
     {
-        const qint64 bytes = rowBytes(m_header) * count;
         m_row = m_header.topDown ? m_read : int(m_header.height) - 1 - m_read;
         m_read += count;
-        return m_file.read(m_rows.data(), bytes) == bytes;
+        m_at += m_taken;
+        m_taken = m_rowBytes * count;
+        if (m_at + m_taken <= m_held)
+            return true;
+        const qint64 kept = m_held - m_at;
+        std::memmove(m_rows.data(), m_rows.constData() + m_at, std::size_t(kept));
+        m_at = 0;
+        const qint64 rowsLeft = m_header.height - m_read + count;
+        const qint64 wanted = std::min<qint64>(m_rows.size(), m_rowBytes * rowsLeft) - kept;
+        m_held = kept + std::max<qint64>(m_file.read(m_rows.data() + kept, wanted), 0);
+        return m_held >= m_taken;
     }
     int row() const { return m_row; }
-    const uchar *first() const { return reinterpret_cast<const uchar *>(m_rows.constData()); }
-    const uchar *second() const { return first() + rowBytes(m_header); }
+    const uchar *first() const { return reinterpret_cast<const uchar *>(m_rows.constData()) + m_at; }
+    const uchar *second() const { return first() + m_rowBytes; }
 
 private:
+    static constexpr qint64 ChunkBytes = 64 * 1024;
+
     QFile &m_file;
     const Header &m_header;
+    const qint64 m_rowBytes;
     QByteArray m_rows;
+    qint64 m_held = 0;  // bytes of rows in the buffer
+    qint64 m_at = 0;    // where the rows last handed out begin
+    qint64 m_taken = 0; // and how many bytes they are
     int m_read = 0;
     int m_row = 0;
 };
@@ -274,7 +295,7 @@ DecodedPicture decodePicture(const QString &path, QSize atMost)
                        Words::tr("通常のファイルではありません"));
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         const QString why = file.error() == QFileDevice::PermissionsError
                 ? Words::tr("読み取りの権限がありません")
                 : Words::tr("ファイルを開けません（%1）").arg(file.errorString());

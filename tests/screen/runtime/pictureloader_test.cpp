@@ -101,6 +101,34 @@ TEST_F(PictureFiles, AtHalfItsSizeEachPixelIsTheMeanOfItsSquareOfFour)
     EXPECT_EQ(half.pixels.pixel(3, 2), qRgb(128, 0, 128));
 }
 
+// A picture too large to be read in one go, every row and column its own
+// colour: read whole it is the picture saved, read at half its size each
+// pixel is still the mean of its own square of four.
+TEST_F(PictureFiles, APictureReadInPiecesKeepsEveryRowInItsPlace)
+{
+    QImage saved(600, 250, QImage::Format_RGB32);
+    for (int y = 0; y < saved.height(); ++y)
+        for (int x = 0; x < saved.width(); ++x)
+            saved.setPixel(x, y, qRgb(x % 256, y, (x + 3 * y) % 256));
+    const QString path = dir.filePath(QStringLiteral("large.bmp"));
+    ASSERT_TRUE(saved.save(path, "BMP"));
+
+    EXPECT_EQ(decodePicture(path).pixels, saved);
+    const QImage half = decodePicture(path, QSize(300, 125)).pixels;
+    ASSERT_EQ(half.size(), QSize(300, 125));
+    int wrong = 0;
+    for (int y = 0; y < half.height(); ++y) {
+        for (int x = 0; x < half.width(); ++x) {
+            const auto mean = [&](int shift) {
+                const auto channel = [&](int dx, int dy) { return saved.pixel(2 * x + dx, 2 * y + dy) >> shift & 0xff; };
+                return (channel(0, 0) + channel(1, 0) + channel(0, 1) + channel(1, 1) + 2) / 4;
+            };
+            wrong += half.pixel(x, y) != qRgb(mean(16), mean(8), mean(0));
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
 // A picture read for the laid-out size and shown at twice it later is drawn
 // from every pixel of its file, read again; a file changed since then is
 // not: the screen keeps showing the picture the game started with.
