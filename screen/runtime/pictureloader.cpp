@@ -147,10 +147,10 @@ Fault checkHeader(const HeadBytes &head, qint64 fileSize, Header &header)
 
 // The pixels of a checked 24-bit bitmap without compression, as the game's
 // own pictures are: rows of blue, green, red, padded to four bytes, from
-// the bottom up unless the header says otherwise. They are read some tens
-// of kilobytes at a time, straight from the file into one small buffer
+// the bottom up unless the header says otherwise. They are read whole rows
+// at a time, up to 16 KB, straight from the file into one small buffer
 // that stays in the cache, and from there into the picture: the file is
-// never held whole.
+// never held whole, and the buffer is no larger than QFile's own would be.
 class Rgb24Rows
 {
 public:
@@ -188,7 +188,7 @@ public:
     const uchar *second() const { return first() + m_rowBytes; }
 
 private:
-    static constexpr qint64 ChunkBytes = 64 * 1024;
+    static constexpr qint64 ChunkBytes = 16 * 1024;
 
     QFile &m_file;
     const Header &m_header;
