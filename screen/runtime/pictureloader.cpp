@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -166,22 +165,22 @@ public:
     // The image row the next rows of the file belong to, from the top:
     // count rows (one or two) are read, the second (if any) at row() + 1
     // on screen when the file runs from the top down, at row() - 1
-    // otherwise.
+    // otherwise. Every read of a picture takes as many rows as the one
+    // before, and the buffer holds an even number of rows, so each chunk is
+    // used up to its end before the next is read.
     bool read(int count)
     {
         m_row = m_header.topDown ? m_read : int(m_header.height) - 1 - m_read;
+        const qint64 rowsLeft = m_header.height - m_read;
         m_read += count;
-        m_at += m_taken;
-        m_taken = m_rowBytes * count;
-        if (m_at + m_taken <= m_held)
-            return true;
-        const qint64 kept = m_held - m_at;
-        std::memmove(m_rows.data(), m_rows.constData() + m_at, std::size_t(kept));
-        m_at = 0;
-        const qint64 rowsLeft = m_header.height - m_read + count;
-        const qint64 wanted = std::min<qint64>(m_rows.size(), m_rowBytes * rowsLeft) - kept;
-        m_held = kept + std::max<qint64>(m_file.read(m_rows.data() + kept, wanted), 0);
-        return m_held >= m_taken;
+        const qint64 bytes = m_rowBytes * count;
+        if (m_next + bytes > m_held) {
+            m_held = m_file.read(m_rows.data(), std::min<qint64>(m_rows.size(), m_rowBytes * rowsLeft));
+            m_next = 0;
+        }
+        m_at = m_next;
+        m_next += bytes;
+        return m_next <= m_held;
     }
     int row() const { return m_row; }
     const uchar *first() const { return reinterpret_cast<const uchar *>(m_rows.constData()) + m_at; }
@@ -194,9 +193,9 @@ private:
     const Header &m_header;
     const qint64 m_rowBytes;
     QByteArray m_rows;
-    qint64 m_held = 0;  // bytes of rows in the buffer
-    qint64 m_at = 0;    // where the rows last handed out begin
-    qint64 m_taken = 0; // and how many bytes they are
+    qint64 m_held = 0; // bytes of rows in the buffer
+    qint64 m_at = 0;   // where the rows last handed out begin
+    qint64 m_next = 0; // and where the next begin
     int m_read = 0;
     int m_row = 0;
 };
