@@ -2,6 +2,7 @@
 #include "soundplayer.h"
 
 #include "audiodevice.h"
+#include "residentbytes.h"
 #include "waveheader.h"
 
 #include <SDL.h>
@@ -10,8 +11,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <span>
 #include <system_error>
-#include <vector>
 
 namespace {
 
@@ -24,14 +26,15 @@ struct CloseFile
 // short, corrected before SDL sees a byte of it. Read through C's stdio
 // rather than an ifstream, whose first use sets up every locale facet of the
 // C++ library: a third of a megabyte of code kept in memory for a byte copy.
-bool readWhole(const std::string &path, std::uintmax_t size, std::vector<std::uint8_t> &bytes)
+std::optional<std::size_t> readWhole(const std::string &path, std::span<std::uint8_t> into)
 {
     const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
     if (!file)
-        return false;
-    bytes.resize(static_cast<std::size_t>(size));
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
-    return !std::ferror(file.get());
+        return std::nullopt;
+    const std::size_t read = std::fread(into.data(), 1, into.size(), file.get());
+    if (std::ferror(file.get()))
+        return std::nullopt;
+    return read;
 }
 
 // Samples the mixer can play as they lie in the file: 16-bit PCM at the
@@ -163,27 +166,33 @@ bool SoundPlayer::load(std::string &reason)
         return false;
     }
 
-    std::vector<std::uint8_t> bytes;
-    if (!readWhole(m_fileName, size, bytes)) {
+    ResidentBytes bytes = residentBytes(static_cast<std::size_t>(size));
+    if (size > 0 && !bytes) {
+        reason = "there is not enough memory for it";
+        return false;
+    }
+    const std::optional<std::size_t> read = readWhole(m_fileName, {bytes.get(), static_cast<std::size_t>(size)});
+    if (!read) {
         reason = "it cannot be read";
         return false;
     }
-    const WaveCheck check = checkWave(bytes);
+    std::span<std::uint8_t> file(bytes.get(), *read);
+    const WaveCheck check = checkWave(file);
     if (!check.header) {
         reason = check.problem;
         return false;
     }
-    fitToFile(bytes, *check.header);
     const WaveHeader &header = *check.header;
+    file = file.first(fitToFile(file, header));
     if (inMixerFormat(header, m_device)) {
         // The game's own sounds are made in the mixer's format: they play
         // from the bytes read, with no second copy of the half-minute music.
         m_file = std::move(bytes);
         const auto frames = static_cast<std::uint32_t>(header.heldBytes / header.blockAlign);
-        m_chunk.reset(Mix_QuickLoad_RAW(m_file.data() + header.dataOffset, frames * header.blockAlign));
+        m_chunk.reset(Mix_QuickLoad_RAW(file.data() + header.dataOffset, frames * header.blockAlign));
     } else {
         // Decodes the samples and converts them to the device's format.
-        m_chunk.reset(Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
+        m_chunk.reset(Mix_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1));
     }
     if (!m_chunk) {
         reason = SDL_GetError();
@@ -243,7 +252,7 @@ void SoundPlayer::close()
     if (hasChannel())
         Mix_HaltChannel(m_channel);
     m_chunk.reset();
-    m_file = {};
+    m_file.reset();
     m_length = 0;
     m_atStart = false;
 }

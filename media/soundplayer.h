@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "residentbytes.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 class AudioDevice;
 struct Mix_Chunk;
@@ -71,7 +72,7 @@ private:
     int m_channel;
     std::string m_fileName;
     // The file's bytes, kept while the chunk plays its samples in place.
-    std::vector<std::uint8_t> m_file;
+    ResidentBytes m_file;
     std::unique_ptr<Mix_Chunk, ChunkDeleter> m_chunk;
     std::int32_t m_length = 0;
     // Where "play" starts: at the beginning after "open" and "prev", at the

@@ -29,7 +29,7 @@ std::uint32_t u32(std::span<const std::uint8_t> bytes, std::size_t at)
     return static_cast<std::uint32_t>(u16(bytes, at)) | static_cast<std::uint32_t>(u16(bytes, at + 2)) << 16;
 }
 
-void setU32(std::vector<std::uint8_t> &bytes, std::size_t at, std::uint32_t value)
+void setU32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value)
 {
     for (std::size_t i = 0; i < 4; ++i)
         bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
@@ -164,9 +164,15 @@ WaveCheck checkWave(std::span<const std::uint8_t> file)
     return refused(haveFormat ? "it has no data chunk" : "it has no format chunk");
 }
 
+std::size_t fitToFile(std::span<std::uint8_t> file, const WaveHeader &header)
+{
+    const std::size_t fitted = header.dataOffset + header.heldBytes;
+    setU32(file, 4, static_cast<std::uint32_t>(fitted - 8));
+    setU32(file, header.dataOffset - 4, static_cast<std::uint32_t>(header.heldBytes));
+    return fitted;
+}
+
 void fitToFile(std::vector<std::uint8_t> &file, const WaveHeader &header)
 {
-    file.resize(header.dataOffset + header.heldBytes);
-    setU32(file, 4, static_cast<std::uint32_t>(file.size() - 8));
-    setU32(file, header.dataOffset - 4, static_cast<std::uint32_t>(header.heldBytes));
+    file.resize(fitToFile(std::span(file), header));
 }

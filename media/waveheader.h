@@ -53,6 +53,8 @@ struct WaveCheck
 
 WaveCheck checkWave(std::span<const std::uint8_t> file);
 
-// file: bytes that checkWave() accepted with this header. Drops whatever
-// follows the samples it holds and sets the RIFF and data sizes to match.
+// file: bytes that checkWave() accepted with this header. Sets the RIFF and
+// data sizes to what the file holds, and gives the length of the file up
+// to the end of its samples; the vector's form drops whatever follows them.
+std::size_t fitToFile(std::span<std::uint8_t> file, const WaveHeader &header);
 void fitToFile(std::vector<std::uint8_t> &file, const WaveHeader &header);
