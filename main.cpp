@@ -39,16 +39,17 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
 
     Desktop::nameSoundStream();
-    // The fonts are looked over on another core while the window is built and
-    // its pictures read: the first frame waits for the same font files anyway.
-    // That thread reads the environment, so nothing may write to it from here
-    // on.
-    std::future<QString> fontWarning = std::async(std::launch::async, missingFontWarning);
-
     SeededRandom random = SeededRandom::fromClock();
     AudioDevice audio;
     QtMessageBox messageBox;
     Fom fom({random, messageBox, audio, assetDir(), language.code()});
+    // The fonts are looked over on another core while the pictures are read:
+    // the first frame waits for the same font files anyway. Not while the
+    // window is built: its first accessible name starts the screen reader's
+    // bridge, which waits for a thread of its own to reach the session bus,
+    // and on two cores a third thread only delays that one. The check reads
+    // the environment, so nothing may write to it from here on.
+    std::future<QString> fontWarning = std::async(std::launch::async, missingFontWarning);
     if (!fom.Form_Load())
         return EXIT_FAILURE;
     if (const QString warning = fontWarning.get(); !warning.isEmpty())

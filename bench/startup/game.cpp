@@ -65,17 +65,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: startup_game <folder of the built pictures and sounds>\n");
         return EXIT_FAILURE;
     }
-    // The fonts are looked over on another core while the window is built and
-    // its pictures read: the first frame waits for the same font files anyway.
-    std::future<QString> fontWarning = std::async(std::launch::async, missingFontWarning);
-    printMark("icon-and-fonts");
-
     SeededRandom random = SeededRandom::fromClock();
     AudioDevice audio;
     printMark("audio-device");
     QtMessageBox messageBox;
     Fom fom({random, messageBox, audio, withTrailingSeparator(QString::fromLocal8Bit(argv[1])), language.code()});
     printMark("window-built");
+    // The fonts are looked over on another core while the pictures are read,
+    // after the window is built, as the game does.
+    std::future<QString> fontWarning = std::async(std::launch::async, missingFontWarning);
     if (!fom.Form_Load())
         return EXIT_FAILURE;
     printMark("loaded");
