@@ -166,12 +166,13 @@ bool SoundPlayer::load(std::string &reason)
         return false;
     }
 
-    ResidentBytes bytes = residentBytes(static_cast<std::size_t>(size));
-    if (size > 0 && !bytes) {
+    const auto fileBytes = static_cast<std::size_t>(size);
+    ResidentBytes bytes = residentBytes(fileBytes);
+    if (fileBytes > 0 && !bytes) {
         reason = "there is not enough memory for it";
         return false;
     }
-    const std::optional<std::size_t> read = readWhole(m_fileName, {bytes.get(), static_cast<std::size_t>(size)});
+    const std::optional<std::size_t> read = readWhole(m_fileName, {bytes.get(), fileBytes});
     if (!read) {
         reason = "it cannot be read";
         return false;

@@ -156,19 +156,20 @@ public:
     Rgb24Rows(QFile &file, const Header &header)
         : m_file(file)
         , m_header(header)
-        , m_rowBytes(rowBytes(header))
+        , m_rowBytes(::rowBytes(header))
         , m_rows(m_rowBytes * std::max<qint64>(2, ChunkBytes / m_rowBytes / 2 * 2), Qt::Uninitialized)
     {
         m_file.seek(header.dataOffset);
     }
 
-    // The image row the next rows of the file belong to, from the top:
-    // count rows (one or two) are read, the second (if any) at row() + 1
+    // The next count rows of the file (one or two), one after the other,
+    // or null where the file ends first. row() is then the image row the
+    // first belongs to, from the top; the second (if any) lies at row() + 1
     // on screen when the file runs from the top down, at row() - 1
     // otherwise. Every read of a picture takes as many rows as the one
     // before, and the buffer holds an even number of rows, so each chunk is
     // used up to its end before the next is read.
-    bool read(int count)
+    const uchar *read(int count)
     {
         m_row = m_header.topDown ? m_read : int(m_header.height) - 1 - m_read;
         const qint64 rowsLeft = m_header.height - m_read;
@@ -178,13 +179,12 @@ public:
             m_held = m_file.read(m_rows.data(), std::min<qint64>(m_rows.size(), m_rowBytes * rowsLeft));
             m_next = 0;
         }
-        m_at = m_next;
+        const qint64 at = m_next;
         m_next += bytes;
-        return m_next <= m_held;
+        return m_next <= m_held ? reinterpret_cast<const uchar *>(m_rows.constData()) + at : nullptr;
     }
     int row() const { return m_row; }
-    const uchar *first() const { return reinterpret_cast<const uchar *>(m_rows.constData()) + m_at; }
-    const uchar *second() const { return first() + m_rowBytes; }
+    qint64 rowBytes() const { return m_rowBytes; }
 
 private:
     static constexpr qint64 ChunkBytes = 16 * 1024;
@@ -194,8 +194,7 @@ private:
     const qint64 m_rowBytes;
     QByteArray m_rows;
     qint64 m_held = 0; // bytes of rows in the buffer
-    qint64 m_at = 0;   // where the rows last handed out begin
-    qint64 m_next = 0; // and where the next begin
+    qint64 m_next = 0; // where the next rows begin in it
     int m_read = 0;
     int m_row = 0;
 };
@@ -204,9 +203,9 @@ QImage decodeRgb24(Rgb24Rows &rows, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     for (int i = 0; i < size.height(); ++i) {
-        if (!rows.read(1))
+        const uchar *in = rows.read(1);
+        if (!in)
             return {};
-        const uchar *in = rows.first();
         auto *out = reinterpret_cast<QRgb *>(image.scanLine(rows.row()));
         for (int x = 0; x < size.width(); ++x, in += 3)
             out[x] = qRgb(in[2], in[1], in[0]);
@@ -222,10 +221,10 @@ QImage decodeRgb24Halved(Rgb24Rows &rows, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     for (int i = 0; i < size.height(); ++i) {
-        if (!rows.read(2))
+        const uchar *a = rows.read(2);
+        if (!a)
             return {};
-        const uchar *a = rows.first();
-        const uchar *b = rows.second();
+        const uchar *b = a + rows.rowBytes();
         auto *out = reinterpret_cast<QRgb *>(image.scanLine(rows.row() / 2));
         for (int x = 0; x < size.width(); ++x, a += 6, b += 6) {
             const auto mean = [&](int c) { return (a[c] + a[c + 3] + b[c] + b[c + 3] + 2) / 4; };
