@@ -14,6 +14,9 @@ Shape::Shape(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // One colour throughout: a bar that grows repaints only its new strip,
+    // and one that shrinks repaints nothing of itself.
+    setAttribute(Qt::WA_StaticContents);
     // The bars lie over their boxes as pure decoration: clicks go through.
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
