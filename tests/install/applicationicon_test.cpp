@@ -46,6 +46,15 @@ TEST(ApplicationIcon, OffersEverySizeTheDesktopThemeGets)
     EXPECT_EQ(sizes.size(), 4);
 }
 
+// The window leaves the launcher's 256 px to the theme, yet on a screen of
+// twice the density its 128 px is still drawn from the art at full detail.
+TEST(ApplicationIcon, WindowCarriesTheSwitcherSizesAtTheScreensDetail)
+{
+    const QIcon icon = windowIcon();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(128, 128), QSize(64, 64), QSize(48, 48)}));
+    EXPECT_EQ(icon.pixmap(QSize(128, 128), 2.0).size(), QSize(256, 256));
+}
+
 // The drawing fills its square to the corners: a transparent icon would
 // vanish on a dark panel.
 TEST(ApplicationIcon, IsDrawnToTheCornersAtEverySize)
