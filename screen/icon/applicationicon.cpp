@@ -130,7 +130,7 @@ public:
         if (event->type() == QEvent::Expose) {
             window->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                QGuiApplication::setWindowIcon(windowIcon());
+                QGuiApplication::setWindowIcon(applicationWindowIcon());
                 deleteLater();
             });
         }
@@ -150,7 +150,7 @@ QIcon applicationIcon()
 // out keeps a quarter of a megabyte out of the window's property and a third
 // of one off the game's peak memory. On a dense screen Qt asks each size at
 // the screen's scale, so the 256 px art still serves there for 128.
-QIcon windowIcon()
+QIcon applicationWindowIcon()
 {
     return QIcon(new RenderedSizes(128));
 }
@@ -158,7 +158,7 @@ QIcon windowIcon()
 void setApplicationIconAfterFirstFrame(QWindow *window)
 {
     if (!window) {
-        QGuiApplication::setWindowIcon(windowIcon());
+        QGuiApplication::setWindowIcon(applicationWindowIcon());
         return;
     }
     window->installEventFilter(new IconAfterFirstFrame(window));

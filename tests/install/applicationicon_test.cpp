@@ -50,7 +50,7 @@ TEST(ApplicationIcon, OffersEverySizeTheDesktopThemeGets)
 // twice the density its 128 px is still drawn from the art at full detail.
 TEST(ApplicationIcon, WindowCarriesTheSwitcherSizesAtTheScreensDetail)
 {
-    const QIcon icon = windowIcon();
+    const QIcon icon = applicationWindowIcon();
     EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(128, 128), QSize(64, 64), QSize(48, 48)}));
     EXPECT_EQ(icon.pixmap(QSize(128, 128), 2.0).size(), QSize(256, 256));
 }
