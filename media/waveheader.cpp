@@ -171,8 +171,3 @@ std::size_t fitToFile(std::span<std::uint8_t> file, const WaveHeader &header)
     setU32(file, header.dataOffset - 4, static_cast<std::uint32_t>(header.heldBytes));
     return fitted;
 }
-
-void fitToFile(std::vector<std::uint8_t> &file, const WaveHeader &header)
-{
-    file.resize(fitToFile(std::span(file), header));
-}

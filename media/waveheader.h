@@ -6,7 +6,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 // What a wave file's header claims, held against the file itself before any
 // decoder believes it. A decoder reserves memory for whatever the header
@@ -55,6 +54,5 @@ WaveCheck checkWave(std::span<const std::uint8_t> file);
 
 // file: bytes that checkWave() accepted with this header. Sets the RIFF and
 // data sizes to what the file holds, and gives the length of the file up
-// to the end of its samples; the vector's form drops whatever follows them.
+// to the end of its samples: whatever follows them is for the caller to drop.
 std::size_t fitToFile(std::span<std::uint8_t> file, const WaveHeader &header);
-void fitToFile(std::vector<std::uint8_t> &file, const WaveHeader &header);

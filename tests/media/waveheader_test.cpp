@@ -145,7 +145,7 @@ TEST_P(WaveHeaderCheck, AcceptsWhatAGameSoundCanBeAndNamesWhyNot)
 
     // Afterwards the header claims exactly what the file holds, and a
     // second look finds nothing to correct.
-    fitToFile(file, header);
+    file.resize(fitToFile(file, header));
     const WaveCheck again = checkWave(file);
     ASSERT_TRUE(again.header) << again.problem;
     EXPECT_EQ(again.header->claimedBytes, row.wave.held);
