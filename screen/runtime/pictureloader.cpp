@@ -263,20 +263,9 @@ QImage decode(QFile &file, const Header &header, QSize atMost, QString &error)
     return smaller ? image.scaled(atMost, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : image;
 }
 
-} // namespace
-
-PictureResult loadPicture(const QString &path)
-{
-    DecodedPicture decoded = decodePicture(path);
-    PictureResult result;
-    result.failure = decoded.failure;
-    result.error = decoded.error;
-    if (decoded.ok())
-        result.picture = QPixmap::fromImage(std::move(decoded.pixels));
-    return result;
-}
-
-DecodedPicture decodePicture(const QString &path, QSize atMost)
+// Everything known of a picture before its pixels: on success the file is
+// open and its header read, and the result holds its size and stamp.
+DecodedPicture openPicture(const QString &path, QFile &file, Header &header)
 {
     if (path.isEmpty() || QDir::isRelativePath(path))
         return failure(PictureFailure::NotFullPath, path,
@@ -292,7 +281,7 @@ DecodedPicture decodePicture(const QString &path, QSize atMost)
         return failure(PictureFailure::NotAFile, path,
                        Words::tr("通常のファイルではありません"));
 
-    QFile file(path);
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         const QString why = file.error() == QFileDevice::PermissionsError
                 ? Words::tr("読み取りの権限がありません")
@@ -315,7 +304,6 @@ DecodedPicture decodePicture(const QString &path, QSize atMost)
         return failure(PictureFailure::Damaged, path,
                        Words::tr("ファイルが途中で切れています（ヘッダーが不完全です）"));
 
-    Header header;
     const Fault fault = checkHeader(head, fileSize, header);
     if (fault.kind != PictureFailure::None)
         return failure(fault.kind, path, fault.reason);
@@ -323,12 +311,48 @@ DecodedPicture decodePicture(const QString &path, QSize atMost)
         return failure(PictureFailure::TooLarge, path,
                        Words::tr("ファイルが大きすぎます（%1 バイト）").arg(fileSize));
 
-    QString why;
     DecodedPicture result;
-    result.pixels = decode(file, header, atMost, why);
-    if (result.pixels.isNull())
-        return failure(PictureFailure::Damaged, path, Words::tr("ビットマップが壊れています（%1）").arg(why));
     result.fullSize = QSize(int(header.width), int(header.height));
     result.stamp = {fileSize, info.lastModified(), info.metadataChangeTime()};
     return result;
+}
+
+} // namespace
+
+PictureResult loadPicture(const QString &path)
+{
+    DecodedPicture decoded = decodePicture(path);
+    PictureResult result;
+    result.failure = decoded.failure;
+    result.error = decoded.error;
+    if (decoded.ok())
+        result.picture = QPixmap::fromImage(std::move(decoded.pixels));
+    return result;
+}
+
+DecodedPicture decodePicture(const QString &path, QSize atMost)
+{
+    QFile file;
+    Header header;
+    DecodedPicture result = openPicture(path, file, header);
+    if (!result.ok())
+        return result;
+    QString why;
+    result.pixels = decode(file, header, atMost, why);
+    if (result.pixels.isNull())
+        return failure(PictureFailure::Damaged, path, Words::tr("ビットマップが壊れています（%1）").arg(why));
+    return result;
+}
+
+DecodedPicture checkPicture(const QString &path)
+{
+    QFile file;
+    Header header;
+    DecodedPicture result = openPicture(path, file, header);
+    // Once the header agrees with the file's size, no bytes can be wrong
+    // pixels of an uncompressed 24-bit bitmap; any other kind is only known
+    // to be sound once decoded.
+    if (!result.ok() || (header.bitsPerPixel == 24 && header.compression == 0))
+        return result;
+    return decodePicture(path);
 }

@@ -66,6 +66,12 @@ struct DecodedPicture
 // takes as it is.
 DecodedPicture decodePicture(const QString &path, QSize atMost = {});
 
+// Checks a picture file as decodePicture() does, and no further than that
+// takes: an uncompressed 24-bit bitmap, as the game's own pictures are,
+// comes back with its size and stamp but no pixels, since none of its bytes
+// can be wrong once its header agrees with the file; any other is decoded.
+DecodedPicture checkPicture(const QString &path);
+
 // The largest side and pixel count accepted: far beyond any game picture,
 // small enough that decoding never allocates more than about 128 MB.
 inline constexpr qint64 MaxPictureSide = 16384;

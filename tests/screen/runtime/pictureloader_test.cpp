@@ -195,6 +195,8 @@ TEST_P(BadPicture, IsRefusedWithItsReasonAndFullPath)
     EXPECT_TRUE(result.picture.isNull());
     EXPECT_TRUE(result.error.contains(path)) << qPrintable(result.error);
     EXPECT_TRUE(result.error.contains(QStringLiteral("理由"))) << qPrintable(result.error);
+    // The check that stands in for reading at start-up refuses it as well.
+    EXPECT_EQ(checkPicture(path).failure, GetParam().failure);
 }
 
 const BadFile BadFiles[] = {
