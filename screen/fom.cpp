@@ -50,9 +50,11 @@ Fom::Fom(const FomServices &services, QWidget *parent)
     connectHandlers();
 }
 
-// Start-up: everything that lasts for the whole run. Pictures that a round
-// shows again and again are read once, here; a picture that cannot be read
-// stops the start-up before the window is ever shown.
+// Start-up: everything that lasts for the whole run. Every picture is
+// checked here, so that one that cannot be read stops the start-up before
+// the window is ever shown. The title is read here too; the pictures that a
+// round shows again and again are read once, when the first round starts,
+// so that the title shows without waiting for them.
 bool Fom::Form_Load()
 {
     // The random source was seeded from the clock when it was made.
@@ -69,9 +71,9 @@ bool Fom::Form_Load()
     std::vector<PictureFor> pictures{{ImgStt, std::string(TitlePictureName), ImgStt}};
     int k = 0;
     for (int i = 0; i < MoodCount; ++i) {
-        pictures.push_back({E[i], moodPictureName(i), Img});
+        pictures.push_back({E[i], moodPictureName(i), Img, true});
         for (int j = 0; j < ActionCount; ++j)
-            pictures.push_back({E2[k++], reactionPictureName(i, j), Img});
+            pictures.push_back({E2[k++], reactionPictureName(i, j), Img, true});
     }
     if (!loadInto(pictures))
         return false;
@@ -128,6 +130,8 @@ void Fom::Form_Unload()
 // shown: the day clock, then the drift, then the mood.
 void Fom::ImgStt_Click()
 {
+    if (!readRoundPictures())
+        return;
     ImgStt->setVisible(false);
     Tim->setInterval(startRound(m_state, m_random));
     Img->setPicture(*E[m_state.Mood]);
@@ -333,7 +337,7 @@ bool Fom::loadInto(const std::vector<PictureFor> &pictures)
 {
     std::vector<Picture::File> files;
     for (const PictureFor &picture : pictures)
-        files.push_back({assetPath(picture.fileName), picture.shownIn->deviceSize()});
+        files.push_back({assetPath(picture.fileName), picture.shownIn->deviceSize(), picture.whenNeeded});
     QString error;
     const std::vector<Picture> loaded = Picture::loadAll(files, error);
     if (loaded.empty()) {
@@ -343,6 +347,20 @@ bool Fom::loadInto(const std::vector<PictureFor> &pictures)
     for (std::size_t i = 0; i < pictures.size(); ++i)
         pictures[i].image->setPicture(loaded[i]);
     return true;
+}
+
+bool Fom::readRoundPictures()
+{
+    std::vector<Picture> pictures;
+    for (const std::vector<Image *> &store : {E, E2}) {
+        for (const Image *image : store)
+            pictures.push_back(image->held());
+    }
+    QString error;
+    if (Picture::readAll(pictures, error))
+        return true;
+    fail(error);
+    return false;
 }
 
 bool Fom::loadInto(Image *image, std::string_view fileName)

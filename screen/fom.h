@@ -100,8 +100,10 @@ private:
         Image *image;
         std::string fileName;
         const Image *shownIn;
+        bool whenNeeded = false; // only checked until a round needs it
     };
     bool loadInto(const std::vector<PictureFor> &pictures);
+    bool readRoundPictures();
     // One picture, read for the image it goes into.
     bool loadInto(Image *image, std::string_view fileName);
     void fail(const QString &message);

@@ -32,6 +32,8 @@ public:
     void setPicture(const Image &store);
     // At its full resolution.
     QPixmap picture() const { return m_picture.art(); }
+    // The picture itself, as every image showing it shares it.
+    const Picture &held() const { return m_picture; }
     // The size a picture shown here is drawn at, in the screen's pixels.
     QSize deviceSize() const;
 

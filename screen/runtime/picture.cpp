@@ -18,6 +18,7 @@ struct Picture::Data
     QImage art;           // loaded art, while it is kept
     QPixmap copy;
     bool changedOnDisk = false;
+    bool unread = false;  // checked, its pixels not read yet
 };
 
 namespace {
@@ -25,6 +26,28 @@ namespace {
 QImage smoothlyScaled(const QImage &image, QSize size)
 {
     return image.size() == size ? image : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Files are read and decoded on other threads as well as this one, each
+// taking the next file not yet taken.
+std::vector<DecodedPicture> decodeAll(const std::vector<Picture::File> &files)
+{
+    std::vector<DecodedPicture> decoded(files.size());
+    std::atomic<std::size_t> next = 0;
+    const auto decodeNext = [&] {
+        for (std::size_t i = next++; i < files.size(); i = next++)
+            decoded[i] = files[i].pixelsWhenNeeded ? checkPicture(files[i].path)
+                                                   : decodePicture(files[i].path, files[i].shownAt);
+    };
+    const std::size_t helpers = std::min<std::size_t>(std::max(std::thread::hardware_concurrency(), 1U) - 1,
+                                                      files.size() / 2);
+    std::vector<std::future<void>> running;
+    for (std::size_t i = 0; i < helpers; ++i)
+        running.push_back(std::async(std::launch::async, decodeNext));
+    decodeNext();
+    for (std::future<void> &helper : running)
+        helper.get();
+    return decoded;
 }
 
 } // namespace
@@ -47,52 +70,75 @@ Picture Picture::load(const QString &path, QSize shownAt, QString &error)
 
 std::vector<Picture> Picture::loadAll(const std::vector<File> &files, QString &error)
 {
-    // Files are read and decoded on other threads as well as this one, each
-    // taking the next file not yet taken; pixmaps are made here, on the
-    // thread that paints them.
-    std::vector<DecodedPicture> decoded(files.size());
-    std::atomic<std::size_t> next = 0;
-    const auto decodeNext = [&] {
-        for (std::size_t i = next++; i < files.size(); i = next++)
-            decoded[i] = decodePicture(files[i].path, files[i].shownAt);
-    };
-    const std::size_t helpers = std::min<std::size_t>(std::max(std::thread::hardware_concurrency(), 1U) - 1,
-                                                      files.size() / 2);
-    std::vector<std::future<void>> running;
-    for (std::size_t i = 0; i < helpers; ++i)
-        running.push_back(std::async(std::launch::async, decodeNext));
-    decodeNext();
-    for (std::future<void> &helper : running)
-        helper.get();
-
+    // Pixmaps are made here, on the thread that paints them.
+    std::vector<DecodedPicture> decoded = decodeAll(files);
     std::vector<Picture> pictures;
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (!decoded[i].ok()) {
             error = decoded[i].error;
             return {};
         }
-        pictures.push_back(fromDecoded(std::move(decoded[i]), files[i].path, files[i].shownAt));
+        Picture picture;
+        picture.d = std::make_shared<Data>();
+        picture.keep(std::move(decoded[i]), files[i].path, files[i].shownAt);
+        pictures.push_back(picture);
     }
     return pictures;
 }
 
-Picture Picture::fromDecoded(DecodedPicture &&decoded, const QString &path, QSize shownAt)
+bool Picture::readAll(const std::vector<Picture> &pictures, QString &error)
 {
-    Picture picture;
-    picture.d = std::make_shared<Data>();
-    Data &data = *picture.d;
+    std::vector<Picture> unread;
+    std::vector<File> files;
+    for (const Picture &picture : pictures) {
+        if (picture.d && picture.d->unread) {
+            unread.push_back(picture);
+            files.push_back({picture.d->path, picture.d->firstShownAt});
+        }
+    }
+    std::vector<DecodedPicture> decoded = decodeAll(files);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!decoded[i].ok()) {
+            error = decoded[i].error;
+            return false;
+        }
+        unread[i].keep(std::move(decoded[i]), files[i].path, files[i].shownAt);
+    }
+    return true;
+}
+
+// The file as it is now is the picture, also where it has changed since it
+// was checked: nothing of the old one was ever shown.
+void Picture::keep(DecodedPicture &&decoded, const QString &path, QSize shownAt) const
+{
+    Data &data = *d;
     data.path = path;
     data.stamp = decoded.stamp;
     data.fullSize = decoded.fullSize;
     data.opaque = !decoded.pixels.hasAlphaChannel();
     data.firstShownAt = shownAt;
+    data.unread = decoded.pixels.isNull();
+    if (data.unread)
+        return;
     if (decoded.pixels.size() == decoded.fullSize) {
         data.art = std::move(decoded.pixels);
-        picture.scaledTo(shownAt);
+        scaledTo(shownAt);
     } else {
         data.copy = QPixmap::fromImage(std::move(decoded.pixels));
     }
-    return picture;
+}
+
+// A picture shown before it was read is read on its own; one that can no
+// longer be read stays blank and says why on the terminal.
+bool Picture::readIfUnread() const
+{
+    if (!d->unread)
+        return true;
+    QString error;
+    if (readAll({*this}, error))
+        return true;
+    std::fprintf(stderr, "velmora: %s\n", qPrintable(error));
+    return false;
 }
 
 QSize Picture::size() const
@@ -111,12 +157,16 @@ QPixmap Picture::art() const
         return {};
     if (!d->given.isNull())
         return d->given;
+    if (!readIfUnread())
+        return {};
     return QPixmap::fromImage(fullArt());
 }
 
 QPixmap Picture::scaledTo(QSize deviceSize) const
 {
     if (!d || deviceSize.isEmpty())
+        return {};
+    if (!readIfUnread())
         return {};
     Data &data = *d;
     if (data.copy.size() == deviceSize)

@@ -11,7 +11,8 @@
 #include <memory>
 #include <vector>
 
-// A picture as the window holds it: read from its file once, at start-up,
+// A picture as the window holds it: read from its file once, at start-up
+// or, where its file was only checked then, the first time it is needed,
 // and kept as one copy for the size it is shown at, in the screen's own
 // pixel format, so that painting it is a plain copy of pixels. A copy is
 // made once per size, the first time the picture is shown at that size,
@@ -22,8 +23,8 @@
 // while the picture is shown larger than it was first made for, or where
 // the art is no larger than its copy anyway. Otherwise it is let go, and
 // read again from the file the first time a new size needs it. A file that
-// has changed since start-up is not used: the copy held is scaled instead,
-// a little softer, and the change is said on the terminal.
+// has changed since the picture was read is not used: the copy held is
+// scaled instead, a little softer, and the change is said on the terminal.
 class Picture
 {
 public:
@@ -40,12 +41,19 @@ public:
     {
         QString path;
         QSize shownAt;
+        // Only checked now, as checkPicture() does: the pixels are read
+        // the first time the picture is needed, or by readAll().
+        bool pixelsWhenNeeded = false;
     };
     // Loads several pictures as load() does, reading and decoding the files
     // on every core the machine has: the pictures come back in the order of
     // the files. When a file cannot be used, none comes back, and error
     // names the first such file in that order and why.
     static std::vector<Picture> loadAll(const std::vector<File> &files, QString &error);
+    // Reads the pixels of those pictures not read yet, as loadAll() does.
+    // When a file can no longer be used, error names the first such file and
+    // why, and false comes back.
+    static bool readAll(const std::vector<Picture> &pictures, QString &error);
 
     bool isNull() const { return !d; }
     // The art's own size, in pixels.
@@ -59,7 +67,8 @@ public:
 
 private:
     struct Data;
-    static Picture fromDecoded(DecodedPicture &&decoded, const QString &path, QSize shownAt);
+    void keep(DecodedPicture &&decoded, const QString &path, QSize shownAt) const;
+    bool readIfUnread() const;
     QImage fullArt() const;
 
     std::shared_ptr<Data> d;

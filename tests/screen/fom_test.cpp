@@ -891,6 +891,22 @@ TEST_P(FomMissingPicture, AtStartUpStopsBeforeTheWindowIsShownAndNamesTheFile)
 
 INSTANTIATE_TEST_SUITE_P(StoredPictures, FomMissingPicture, ::testing::Values("stt.bmp", "0.bmp", "12.bmp", "22.bmp"));
 
+// The round's pictures are read when the first round starts: one lost since
+// start-up stops the game there, named, before anything of the round shows.
+TEST_F(FomTest, ARoundPictureLostAfterStartUpStopsTheFirstRoundAndNamesTheFile)
+{
+    files = std::make_unique<GameFiles>();
+    ASSERT_TRUE(load());
+    files->remove(QStringLiteral("12.bmp"));
+    startRound(0);
+
+    ASSERT_EQ(boxes.errors().size(), 1);
+    EXPECT_TRUE(boxes.errors().front().contains(files->path(QStringLiteral("12.bmp"))));
+    EXPECT_TRUE(ctl<Image>("ImgStt")->isVisible());
+    EXPECT_FALSE(ctl<IntervalTimer>("DayTim")->isEnabled());
+    EXPECT_TRUE(fom->hasFailed());
+}
+
 TEST_F(FomTest, AMissingEndPictureIsOnlyNoticedByItsEndingAndNamesTheFile)
 {
     files = std::make_unique<GameFiles>();
