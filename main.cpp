@@ -43,8 +43,9 @@ int main(int argc, char **argv)
     AudioDevice audio;
     QtMessageBox messageBox;
     Fom fom({random, messageBox, audio, assetDir(), language.code()});
-    // The fonts are looked over on another core while the pictures are read:
-    // the first frame waits for the same font files anyway. Not while the
+    // The fonts are looked over on another core while the title picture is
+    // read and the window is shown: showing it waits for the same font files
+    // anyway, and a missing font is only a line on the terminal. Not while the
     // window is built: its first accessible name starts the screen reader's
     // bridge, which waits for a thread of its own to reach the session bus,
     // and on two cores a third thread only delays that one. The check reads
@@ -52,9 +53,9 @@ int main(int argc, char **argv)
     std::future<QString> fontWarning = std::async(std::launch::async, missingFontWarning);
     if (!fom.Form_Load())
         return EXIT_FAILURE;
+    fom.show();
     if (const QString warning = fontWarning.get(); !warning.isEmpty())
         std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
-    fom.show();
     setApplicationIconAfterFirstFrame(fom.windowHandle());
     return QApplication::exec();
 }

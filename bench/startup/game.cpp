@@ -71,14 +71,12 @@ int main(int argc, char **argv)
     QtMessageBox messageBox;
     Fom fom({random, messageBox, audio, withTrailingSeparator(QString::fromLocal8Bit(argv[1])), language.code()});
     printMark("window-built");
-    // The fonts are looked over on another core while the pictures are read,
-    // after the window is built, as the game does.
+    // The fonts are looked over on another core while the pictures are read
+    // and the window is shown, after the window is built, as the game does.
     std::future<QString> fontWarning = std::async(std::launch::async, missingFontWarning);
     if (!fom.Form_Load())
         return EXIT_FAILURE;
     printMark("loaded");
-    if (const QString warning = fontWarning.get(); !warning.isEmpty())
-        std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
     // The title picture covers the window: it is what the first frame draws.
     auto *probe = new PaintProbe(fom.findChild<QWidget *>(QStringLiteral("ImgStt")));
     QObject::connect(probe, &PaintProbe::painted, &app, [probe] {
@@ -87,6 +85,8 @@ int main(int argc, char **argv)
         QCoreApplication::quit();
     });
     fom.show();
+    if (const QString warning = fontWarning.get(); !warning.isEmpty())
+        std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
     setApplicationIconAfterFirstFrame(fom.windowHandle());
     printMark("shown");
     // Between the window shown and its first frame: the window system's
