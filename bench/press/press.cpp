@@ -3,11 +3,12 @@
 // to the button to the end of the repaint that puts the reaction on screen.
 // The game's window is built as the executable builds it and each press
 // starts from a fresh round, so no press can end one; a bare window with a
-// push button that swaps a label's picture is measured the same way, as the
-// floor of the stack. The floor's two pictures are the game's own first mood
-// and its reaction to "吸血", drawn for the size they are shown at: from
-// <floor-pictures> in the laid-out window, and the game's own under
-// QT_SCALE_FACTOR=2, where the window is twice the size.
+// push button that swaps a label's picture is measured the same way, as
+// the floor of the stack, one press of each in turn. The floor's two
+// pictures are the game's own first mood and its reaction to "吸血", drawn
+// for the size they are shown at: from <floor-pictures> in the laid-out
+// window, and the game's own under QT_SCALE_FACTOR=2, where the window is
+// twice the size.
 //
 //     press <build-folder> <floor-pictures> [presses]
 //
@@ -25,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -55,77 +57,110 @@ std::optional<double> timePress(QWidget *button, PaintProbe &probe, const std::f
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
-std::vector<double> measureGame(const QString &assets, int presses)
+// The game's window: each press starts from a fresh round, so that no press
+// can end one, and the picture is clicked back to the title after it.
+class GameSide
 {
-    SeededRandom random = SeededRandom::fromClock();
-    AudioDevice audio;
-    QtMessageBox messageBox;
-    Fom fom({random, messageBox, audio, withTrailingSeparator(assets)});
-    if (!fom.Form_Load())
-        return {};
-    fom.show();
-    if (!QTest::qWaitForWindowExposed(&fom))
-        return {};
-    auto *title = fom.findChild<Image *>(QStringLiteral("ImgStt"));
-    auto *img = fom.findChild<Image *>(QStringLiteral("Img"));
-    auto *bite = fom.findChild<QWidget *>(QStringLiteral("Com(0)"));
-    PaintProbe probe(img);
+public:
+    explicit GameSide(const QString &assets)
+        : m_random(SeededRandom::fromClock())
+        , m_fom({m_random, m_messageBox, m_audio, withTrailingSeparator(assets)})
+    {
+    }
 
-    std::vector<double> samples;
-    int overtaken = 0;
-    for (int i = 0; i < presses; ++i) {
-        QTest::mouseClick(title, Qt::LeftButton);
-        if (!waitForRepaint(probe, [] { return true; }))
-            return {};
+    bool open()
+    {
+        if (!m_fom.Form_Load())
+            return false;
+        m_fom.show();
+        if (!QTest::qWaitForWindowExposed(&m_fom))
+            return false;
+        m_title = m_fom.findChild<Image *>(QStringLiteral("ImgStt"));
+        m_img = m_fom.findChild<Image *>(QStringLiteral("Img"));
+        m_bite = m_fom.findChild<QWidget *>(QStringLiteral("Com(0)"));
+        m_probe.emplace(m_img);
+        return true;
+    }
+
+    // False when no round could be started; a press overtaken by a mood
+    // change, which replaced the reaction first, gives no sample.
+    bool press(std::vector<double> &samples)
+    {
+        QTest::mouseClick(m_title, Qt::LeftButton);
+        if (!waitForRepaint(*m_probe, [] { return true; }))
+            return false;
         // The main picture brings along the words of the store it shows.
         const QString reaction =
-                fom.findChild<Image *>(QStringLiteral("E2(%1)").arg(fom.state().Mood * 3))->accessibleDescription();
-        const auto ms = timePress(bite, probe, [&] { return img->accessibleDescription() == reaction; });
-        // A mood change that came first replaced the reaction: no sample.
-        if (ms)
+                m_fom.findChild<Image *>(QStringLiteral("E2(%1)").arg(m_fom.state().Mood * 3))->accessibleDescription();
+        if (const auto ms = timePress(m_bite, *m_probe, [&] { return m_img->accessibleDescription() == reaction; }))
             samples.push_back(*ms);
         else
             ++overtaken;
-        QTest::mouseRelease(bite, Qt::LeftButton);
-        QTest::mouseClick(img, Qt::LeftButton);
+        QTest::mouseRelease(m_bite, Qt::LeftButton);
+        QTest::mouseClick(m_img, Qt::LeftButton);
+        return true;
     }
-    if (overtaken)
-        std::printf("  (%d presses overtaken by a mood change, left out)\n", overtaken);
-    return samples;
-}
 
-std::vector<double> measureFloor(const QString &pictures, int presses)
+    int overtaken = 0;
+
+private:
+    SeededRandom m_random;
+    AudioDevice m_audio;
+    QtMessageBox m_messageBox;
+    Fom m_fom;
+    Image *m_title = nullptr;
+    Image *m_img = nullptr;
+    QWidget *m_bite = nullptr;
+    std::optional<PaintProbe> m_probe;
+};
+
+// A bare window with a push button that swaps a label's picture, beside the
+// game's window rather than under it.
+class FloorSide
 {
-    QWidget window;
-    auto *label = new QLabel(&window);
-    auto *button = new QPushButton(QStringLiteral("吸血"), &window);
-    auto *layout = new QVBoxLayout(&window);
-    layout->addWidget(label);
-    layout->addWidget(button);
-    QPixmap calm(pictures + QStringLiteral("0.bmp"));
-    QPixmap reaction(pictures + QStringLiteral("00.bmp"));
-    if (calm.isNull() || reaction.isNull())
-        return {};
-    calm.setDevicePixelRatio(window.devicePixelRatioF());
-    reaction.setDevicePixelRatio(window.devicePixelRatioF());
-    label->setPixmap(calm);
-    QObject::connect(button, &QPushButton::pressed, label, [&] { label->setPixmap(reaction); });
-    QObject::connect(button, &QPushButton::released, label, [&] { label->setPixmap(calm); });
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return {};
-    PaintProbe probe(label);
-
-    std::vector<double> samples;
-    for (int i = 0; i < presses; ++i) {
-        const auto ms = timePress(button, probe, [&] { return label->pixmap().cacheKey() == reaction.cacheKey(); });
-        if (ms)
-            samples.push_back(*ms);
-        QTest::mouseRelease(button, Qt::LeftButton);
-        waitForRepaint(probe, [] { return true; });
+public:
+    bool open(const QString &pictures)
+    {
+        auto *label = new QLabel(&m_window);
+        m_button = new QPushButton(QStringLiteral("吸血"), &m_window);
+        auto *layout = new QVBoxLayout(&m_window);
+        layout->addWidget(label);
+        layout->addWidget(m_button);
+        m_calm = QPixmap(pictures + QStringLiteral("0.bmp"));
+        m_reaction = QPixmap(pictures + QStringLiteral("00.bmp"));
+        if (m_calm.isNull() || m_reaction.isNull())
+            return false;
+        m_calm.setDevicePixelRatio(m_window.devicePixelRatioF());
+        m_reaction.setDevicePixelRatio(m_window.devicePixelRatioF());
+        label->setPixmap(m_calm);
+        QObject::connect(m_button, &QPushButton::pressed, label, [this, label] { label->setPixmap(m_reaction); });
+        QObject::connect(m_button, &QPushButton::released, label, [this, label] { label->setPixmap(m_calm); });
+        m_window.move(m_window.screen()->availableGeometry().center().x(), 0);
+        m_window.show();
+        if (!QTest::qWaitForWindowExposed(&m_window))
+            return false;
+        m_label = label;
+        m_probe.emplace(label);
+        return true;
     }
-    return samples;
-}
+
+    void press(std::vector<double> &samples)
+    {
+        if (const auto ms = timePress(m_button, *m_probe,
+                                      [this] { return m_label->pixmap().cacheKey() == m_reaction.cacheKey(); }))
+            samples.push_back(*ms);
+        QTest::mouseRelease(m_button, Qt::LeftButton);
+        waitForRepaint(*m_probe, [] { return true; });
+    }
+
+private:
+    QWidget m_window;
+    QLabel *m_label = nullptr;
+    QPushButton *m_button = nullptr;
+    QPixmap m_calm;
+    QPixmap m_reaction;
+    std::optional<PaintProbe> m_probe;
+};
 
 struct Spread
 {
@@ -164,9 +199,23 @@ int main(int argc, char **argv)
     const char *size = twice ? "2x" : "1x";
     std::printf("From a press on \"吸血\" to the end of the repaint showing the reaction, at %s:\n",
                 twice ? "twice the laid-out size (QT_SCALE_FACTOR=2)" : "the laid-out size");
-    const std::vector<double> floor =
-            measureFloor(twice ? build : withTrailingSeparator(QString::fromLocal8Bit(argv[2])), presses);
-    const std::vector<double> game = measureGame(build, presses);
+    FloorSide floorSide;
+    GameSide gameSide(build);
+    if (!floorSide.open(twice ? build : withTrailingSeparator(QString::fromLocal8Bit(argv[2]))) || !gameSide.open()) {
+        std::fprintf(stderr, "press: a window could not be opened\n");
+        return EXIT_FAILURE;
+    }
+    // One press each in turn, so that whatever else the machine does over
+    // the run falls on both alike.
+    std::vector<double> floor;
+    std::vector<double> game;
+    for (int i = 0; i < presses; ++i) {
+        floorSide.press(floor);
+        if (!gameSide.press(game))
+            break;
+    }
+    if (gameSide.overtaken)
+        std::printf("  (%d presses overtaken by a mood change, left out)\n", gameSide.overtaken);
     if (floor.empty() || game.empty()) {
         std::fprintf(stderr, "press: no press could be timed\n");
         return EXIT_FAILURE;
