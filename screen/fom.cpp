@@ -71,9 +71,10 @@ bool Fom::Form_Load()
     std::vector<PictureFor> pictures{{ImgStt, std::string(TitlePictureName), ImgStt}};
     int k = 0;
     for (int i = 0; i < MoodCount; ++i) {
-        pictures.push_back({E[i], moodPictureName(i), Img, true});
+        pictures.push_back({.image = E[i], .fileName = moodPictureName(i), .shownIn = Img, .pixelsWhenNeeded = true});
         for (int j = 0; j < ActionCount; ++j)
-            pictures.push_back({E2[k++], reactionPictureName(i, j), Img, true});
+            pictures.push_back({.image = E2[k++], .fileName = reactionPictureName(i, j), .shownIn = Img,
+                                .pixelsWhenNeeded = true});
     }
     if (!loadInto(pictures))
         return false;
@@ -337,7 +338,7 @@ bool Fom::loadInto(const std::vector<PictureFor> &pictures)
 {
     std::vector<Picture::File> files;
     for (const PictureFor &picture : pictures)
-        files.push_back({assetPath(picture.fileName), picture.shownIn->deviceSize(), picture.whenNeeded});
+        files.push_back({assetPath(picture.fileName), picture.shownIn->deviceSize(), picture.pixelsWhenNeeded});
     QString error;
     const std::vector<Picture> loaded = Picture::loadAll(files, error);
     if (loaded.empty()) {

@@ -100,7 +100,7 @@ private:
         Image *image;
         std::string fileName;
         const Image *shownIn;
-        bool whenNeeded = false; // only checked until a round needs it
+        bool pixelsWhenNeeded = false; // only checked until a round needs it
     };
     bool loadInto(const std::vector<PictureFor> &pictures);
     bool readRoundPictures();
