@@ -58,6 +58,12 @@ struct Header
     qint64 imageSize = 0;
 };
 
+// Rows of blue, green and red as they are, as the game's own pictures are.
+bool isPlainRgb24(const Header &header)
+{
+    return header.bitsPerPixel == 24 && header.compression == 0;
+}
+
 qint64 rowBytes(const Header &header)
 {
     return (header.width * header.bitsPerPixel + 31) / 32 * 4;
@@ -240,7 +246,7 @@ QImage decode(QFile &file, const Header &header, QSize atMost, QString &error)
     const bool smaller = !atMost.isEmpty() && atMost != full && atMost.width() <= full.width()
             && atMost.height() <= full.height();
     QImage image;
-    if (header.bitsPerPixel == 24 && header.compression == 0) {
+    if (isPlainRgb24(header)) {
         Rgb24Rows rows(file, header);
         const bool halved = smaller && atMost * 2 == full;
         image = halved ? decodeRgb24Halved(rows, atMost) : decodeRgb24(rows, full);
@@ -317,6 +323,17 @@ DecodedPicture openPicture(const QString &path, QFile &file, Header &header)
     return result;
 }
 
+// The picture opened by openPicture(), decoded.
+DecodedPicture withPixels(DecodedPicture opened, const QString &path, QFile &file, const Header &header,
+                          QSize atMost)
+{
+    QString why;
+    opened.pixels = decode(file, header, atMost, why);
+    if (opened.pixels.isNull())
+        return failure(PictureFailure::Damaged, path, Words::tr("ビットマップが壊れています（%1）").arg(why));
+    return opened;
+}
+
 } // namespace
 
 PictureResult loadPicture(const QString &path)
@@ -335,13 +352,7 @@ DecodedPicture decodePicture(const QString &path, QSize atMost)
     QFile file;
     Header header;
     DecodedPicture result = openPicture(path, file, header);
-    if (!result.ok())
-        return result;
-    QString why;
-    result.pixels = decode(file, header, atMost, why);
-    if (result.pixels.isNull())
-        return failure(PictureFailure::Damaged, path, Words::tr("ビットマップが壊れています（%1）").arg(why));
-    return result;
+    return result.ok() ? withPixels(std::move(result), path, file, header, atMost) : result;
 }
 
 DecodedPicture checkPicture(const QString &path)
@@ -350,9 +361,9 @@ DecodedPicture checkPicture(const QString &path)
     Header header;
     DecodedPicture result = openPicture(path, file, header);
     // Once the header agrees with the file's size, no bytes can be wrong
-    // pixels of an uncompressed 24-bit bitmap; any other kind is only known
-    // to be sound once decoded.
-    if (!result.ok() || (header.bitsPerPixel == 24 && header.compression == 0))
+    // pixels of a plain 24-bit bitmap; any other kind is only known to be
+    // sound once decoded.
+    if (!result.ok() || isPlainRgb24(header))
         return result;
-    return decodePicture(path);
+    return withPixels(std::move(result), path, file, header, {});
 }
