@@ -353,8 +353,8 @@ bool Fom::loadInto(const std::vector<PictureFor> &pictures)
 bool Fom::readRoundPictures()
 {
     std::vector<Picture> pictures;
-    for (const std::vector<Image *> &store : {E, E2}) {
-        for (const Image *image : store)
+    for (const std::vector<Image *> *store : {&E, &E2}) {
+        for (const Image *image : *store)
             pictures.push_back(image->held());
     }
     QString error;

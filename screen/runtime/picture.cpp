@@ -70,19 +70,11 @@ Picture Picture::load(const QString &path, QSize shownAt, QString &error)
 
 std::vector<Picture> Picture::loadAll(const std::vector<File> &files, QString &error)
 {
-    // Pixmaps are made here, on the thread that paints them.
-    std::vector<DecodedPicture> decoded = decodeAll(files);
-    std::vector<Picture> pictures;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (!decoded[i].ok()) {
-            error = decoded[i].error;
-            return {};
-        }
-        Picture picture;
+    std::vector<Picture> pictures(files.size());
+    for (Picture &picture : pictures)
         picture.d = std::make_shared<Data>();
-        picture.keep(std::move(decoded[i]), files[i].path, files[i].shownAt);
-        pictures.push_back(picture);
-    }
+    if (!readInto(pictures, files, error))
+        return {};
     return pictures;
 }
 
@@ -96,13 +88,19 @@ bool Picture::readAll(const std::vector<Picture> &pictures, QString &error)
             files.push_back({picture.d->path, picture.d->firstShownAt});
         }
     }
+    return readInto(unread, files, error);
+}
+
+// Pixmaps are made here, on the thread that paints them.
+bool Picture::readInto(const std::vector<Picture> &pictures, const std::vector<File> &files, QString &error)
+{
     std::vector<DecodedPicture> decoded = decodeAll(files);
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (!decoded[i].ok()) {
             error = decoded[i].error;
             return false;
         }
-        unread[i].keep(std::move(decoded[i]), files[i].path, files[i].shownAt);
+        pictures[i].keep(std::move(decoded[i]), files[i].path, files[i].shownAt);
     }
     return true;
 }

@@ -67,6 +67,8 @@ public:
 
 private:
     struct Data;
+    // Reads each file into the picture at its place, in order.
+    static bool readInto(const std::vector<Picture> &pictures, const std::vector<File> &files, QString &error);
     void keep(DecodedPicture &&decoded, const QString &path, QSize shownAt) const;
     bool readIfUnread() const;
     QImage fullArt() const;
