@@ -22,6 +22,10 @@
 # the window the focus a window manager gives it: when it opens, and back
 # from the ending's boxes once they have closed.
 #
+# With E2E_DRIFT=<points>, the first round is left alone until the danger
+# bar has drifted that far before "吸血" is pressed; either way both bars
+# must be whole once the reaction has shown.
+#
 # The game's pictures must lie beside the executable; they also tell which
 # picture the screen shows. With E2E_SCREENSHOTS=<folder> the title screen
 # and the reaction are kept there as screenshot-title.png and
@@ -82,6 +86,25 @@ if [[ -n $wanted && $wanted != fit ]]; then
     e2e_keep_screenshot "title-$wanted"
 fi
 
+# Each bar is one run of its colour from the left end of its box: a column
+# of the box's colour inside it is a strip the bar left unpainted as it grew
+# or shrank, which a scale factor of fractional pixels makes easy.
+bars_are_whole() {
+    local bar
+    for bar in "328 FF0000" "376 FFFF00"; do
+        set -- $bar
+        convert "$E2E_SHOT" -crop "$(e2e_zoomed 265)x1$(e2e_zoomed "+8+$1")" +repage -depth 8 txt:- |
+            awk -v bar="#$2" 'NR > 1 { on = $3 == bar; runs += on && !was; was = on } END { exit runs > 1 }' ||
+            return 1
+    done
+}
+
+# danger_bar_reaches <points>: the danger bar covers that many of its box's
+# 100 points.
+danger_bar_reaches() {
+    e2e_snapshot && [[ $(e2e_pixel "$((8 + 265 * $1 / 100 - 1)),376") == FFFF00 ]]
+}
+
 # What the player does, with the mouse or with the keys alone.
 if [[ -n ${keys:-} ]]; then
     start_round() { xdotool key Return; }
@@ -104,6 +127,9 @@ for attempt in 1 2 3; do
     start_round
     e2e_wait_for "round to start (red action buttons)" e2e_shows_round
     e2e_wait_for "mood picture in the main picture" e2e_shows_picture '[012]'
+    if [[ -n ${E2E_DRIFT:-} && $attempt == 1 ]]; then
+        e2e_wait_for "danger bar to drift to $E2E_DRIFT points" danger_bar_reaches "$E2E_DRIFT"
+    fi
     hold_bite
     deadline=$((SECONDS + 5))
     while ((SECONDS < deadline)); do
@@ -124,6 +150,8 @@ for attempt in 1 2 3; do
     e2e_wait_for "title screen after going back" e2e_shows_title
 done
 [[ -n "$shown" ]] || e2e_fail "a press on \"吸血\" never showed a reaction picture (00, 10 or 20)"
+e2e_snapshot
+bars_are_whole || e2e_fail "a gauge bar shows a gap of its box's colour inside it"
 
 if [[ -n ${keys:-} ]]; then
     back_to_title
