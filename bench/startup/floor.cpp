@@ -43,7 +43,6 @@ public:
         : QWidget(parent)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setAttribute(Qt::WA_StaticContents);
     }
 
 protected:
