@@ -13,10 +13,10 @@
 Shape::Shape(QWidget *parent)
     : QWidget(parent)
 {
-    // Not static contents, though one colour throughout would allow it: at
-    // a scale factor of fractional pixels the new strip reaches the screen
-    // without the column where the bar used to end, which then stays the
-    // box's colour inside the bar.
+    // Opaque, yet not static contents, though one colour throughout would
+    // allow it: at a scale factor of fractional pixels the new strip alone
+    // reaches the screen without the column where the bar used to end,
+    // which then stays the box's colour inside the bar.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The bars lie over their boxes as pure decoration: clicks go through.
     setAttribute(Qt::WA_TransparentForMouseEvents);

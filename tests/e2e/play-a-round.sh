@@ -90,11 +90,11 @@ fi
 # of the box's colour inside it is a strip the bar left unpainted as it grew
 # or shrank, which a scale factor of fractional pixels makes easy.
 bars_are_whole() {
-    local bar
+    local bar row colour
     for bar in "328 FF0000" "376 FFFF00"; do
-        set -- $bar
-        convert "$E2E_SHOT" -crop "$(e2e_zoomed 265)x1$(e2e_zoomed "+8+$1")" +repage -depth 8 txt:- |
-            awk -v bar="#$2" 'NR > 1 { on = $3 == bar; runs += on && !was; was = on } END { exit runs > 1 }' ||
+        read -r row colour <<<"$bar"
+        convert "$E2E_SHOT" -crop "$(e2e_zoomed 265)x1$(e2e_zoomed "+8+$row")" +repage -depth 8 txt:- |
+            awk -v bar="#$colour" 'NR > 1 { on = $3 == bar; runs += on && !was; was = on } END { exit runs > 1 }' ||
             return 1
     done
 }
