@@ -73,7 +73,13 @@ int main(int argc, char **argv)
     printMark("window-built");
     // The fonts are looked over on another core while the pictures are read
     // and the window is shown, after the window is built, as the game does.
-    std::future<QString> fontWarning = std::async(std::launch::async, missingFontWarning);
+    // The title's words cannot be drawn before the fonts are ready, and
+    // the timeline marks when that is.
+    std::future<QString> fontWarning = std::async(std::launch::async, [] {
+        QString warning = missingFontWarning();
+        printMark("fonts");
+        return warning;
+    });
     if (!fom.Form_Load())
         return EXIT_FAILURE;
     printMark("loaded");
