@@ -86,14 +86,17 @@ if [[ -n $wanted && $wanted != fit ]]; then
     e2e_keep_screenshot "title-$wanted"
 fi
 
+# The gauge boxes' left edge and width, and the row through each bar.
+readonly bar_left=8 bar_width=265 vampirism_row=328 danger_row=376
+
 # Each bar is one run of its colour from the left end of its box: a column
 # of the box's colour inside it is a strip the bar left unpainted as it grew
 # or shrank, which a scale factor of fractional pixels makes easy.
 bars_are_whole() {
     local bar row colour
-    for bar in "328 FF0000" "376 FFFF00"; do
+    for bar in "$vampirism_row FF0000" "$danger_row FFFF00"; do
         read -r row colour <<<"$bar"
-        convert "$E2E_SHOT" -crop "$(e2e_zoomed 265)x1$(e2e_zoomed "+8+$row")" +repage -depth 8 txt:- |
+        convert "$E2E_SHOT" -crop "$(e2e_zoomed "$bar_width")x1$(e2e_zoomed "+$bar_left+$row")" +repage -depth 8 txt:- |
             awk -v bar="#$colour" 'NR > 1 { on = $3 == bar; runs += on && !was; was = on } END { exit runs > 1 }' ||
             return 1
     done
@@ -102,7 +105,7 @@ bars_are_whole() {
 # danger_bar_reaches <points>: the danger bar covers that many of its box's
 # 100 points.
 danger_bar_reaches() {
-    e2e_snapshot && [[ $(e2e_pixel "$((8 + 265 * $1 / 100 - 1)),376") == FFFF00 ]]
+    e2e_snapshot && [[ $(e2e_pixel "$((bar_left + bar_width * $1 / 100 - 1)),$danger_row") == FFFF00 ]]
 }
 
 # What the player does, with the mouse or with the keys alone.
