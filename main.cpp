@@ -4,6 +4,7 @@
 #include "applicationicon.h"
 #include "audiodevice.h"
 #include "desktop.h"
+#include "firstframe.h"
 #include "fom.h"
 #include "fontcheck.h"
 #include "gamelanguage.h"
@@ -40,7 +41,7 @@ int main(int argc, char **argv)
 
     Desktop::nameSoundStream();
     SeededRandom random = SeededRandom::fromClock();
-    AudioDevice audio;
+    AudioDevice audio(AudioDevice::OpenLater{});
     QtMessageBox messageBox;
     Fom fom({random, messageBox, audio, assetDir(), language.code()});
     // The fonts are looked over on another core while the title picture is
@@ -56,6 +57,14 @@ int main(int argc, char **argv)
     fom.show();
     if (const QString warning = fontWarning.get(); !warning.isEmpty())
         std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
-    setApplicationIconAfterFirstFrame(fom.windowHandle());
+    // What the first frame need not wait for. SDL and the forty libraries it
+    // brings take longer to load than the rest of the start-up; the music
+    // was started with the window and is heard from here, a moment after
+    // it. The icon's PNGs are read last: the desktop takes the icon when it
+    // comes, as it does any change of it.
+    afterFirstFrame(fom.windowHandle(), [&fom] {
+        fom.openSoundDevice();
+        QGuiApplication::setWindowIcon(applicationWindowIcon());
+    });
     return QApplication::exec();
 }

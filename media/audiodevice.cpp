@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "audiodevice.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "mixerlibrary.h"
 
 #include <cstdio>
 
@@ -13,11 +12,11 @@ namespace {
 // game's name, as a game. SDL names the application and the stream for the
 // sound servers that take a name, and gives the role to those that take it
 // from SDL.
-void nameTheStream()
+void nameTheStream(const MixerLibrary &sdl)
 {
-    SDL_SetHint(SDL_HINT_APP_NAME, "Velmora");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Music and sound effects");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+    sdl.SDL_SetHint(SDL_HINT_APP_NAME, "Velmora");
+    sdl.SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Music and sound effects");
+    sdl.SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
 }
 
 // The device may insist on its own rate or channel count; the mixer then
@@ -27,10 +26,10 @@ constexpr int AnyRateOrChannels = SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_A
 // SDL_mixer keeps the id of its device to itself. It has just opened the
 // game's one device and set it playing: the one that SDL, which keeps at
 // most 16 open, reports playing.
-SDL_AudioDeviceID playingDevice()
+SDL_AudioDeviceID playingDevice(const MixerLibrary &sdl)
 {
     for (SDL_AudioDeviceID id = 1; id <= 16; ++id) {
-        if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING)
+        if (sdl.SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING)
             return id;
     }
     return 0;
@@ -40,48 +39,66 @@ SDL_AudioDeviceID playingDevice()
 
 AudioDevice::AudioDevice()
 {
-    // SDL would otherwise install its own SIGINT and SIGTERM handlers, which
-    // only queue a quit event that nobody reads: the game would survive kill.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    nameTheStream();
+    open();
+}
 
-    if (openWithCurrentDriver(Frequency, Channels, AnyRateOrChannels))
-        return;
-    const std::string reason = SDL_GetError();
-    if (openDummy()) {
-        std::fprintf(stderr, "velmora: no audio device (%s); the game goes on without sound\n", reason.c_str());
-        return;
-    }
-    std::fprintf(stderr, "velmora: no audio at all (%s; dummy driver: %s)\n", reason.c_str(), SDL_GetError());
+AudioDevice::AudioDevice(OpenLater)
+{
 }
 
 AudioDevice::~AudioDevice()
 {
+    if (!m_sdl)
+        return;
     close();
     // Nothing else in the game uses SDL: let it drop its hints and globals.
-    if (SDL_WasInit(0) == 0)
-        SDL_Quit();
+    if (m_sdl->SDL_WasInit(0) == 0)
+        m_sdl->SDL_Quit();
+}
+
+bool AudioDevice::open()
+{
+    std::string missing;
+    m_sdl = loadMixerLibrary(missing);
+    if (!m_sdl) {
+        std::fprintf(stderr, "velmora: no sound library (%s); the game goes on without sound\n", missing.c_str());
+        return false;
+    }
+    // SDL would otherwise install its own SIGINT and SIGTERM handlers, which
+    // only queue a quit event that nobody reads: the game would survive kill.
+    m_sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    nameTheStream(*m_sdl);
+
+    if (openWithCurrentDriver(Frequency, Channels, AnyRateOrChannels))
+        return true;
+    const std::string reason = m_sdl->SDL_GetError();
+    if (openDummy()) {
+        std::fprintf(stderr, "velmora: no audio device (%s); the game goes on without sound\n", reason.c_str());
+        return true;
+    }
+    std::fprintf(stderr, "velmora: no audio at all (%s; dummy driver: %s)\n", reason.c_str(), m_sdl->SDL_GetError());
+    return false;
 }
 
 bool AudioDevice::openWithCurrentDriver(int frequency, int channels, int allowedChanges)
 {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    if (m_sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     m_subsystemUp = true;
 
-    if (Mix_OpenAudioDevice(frequency, AUDIO_S16SYS, channels, BufferFrames, nullptr, allowedChanges) != 0)
+    if (m_sdl->Mix_OpenAudioDevice(frequency, AUDIO_S16SYS, channels, BufferFrames, nullptr, allowedChanges) != 0)
         return false;
 
     Uint16 format = 0;
-    Mix_QuerySpec(&m_frequency, &format, &m_channels);
+    m_sdl->Mix_QuerySpec(&m_frequency, &format, &m_channels);
     m_bytesPerFrame = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * m_channels;
 
     // Mix_PlayChannel(-1, ...) takes the first free channel; reserving ours
     // keeps any such call away from the players.
-    if (Mix_AllocateChannels(-1) < PlayerChannels)
-        Mix_AllocateChannels(PlayerChannels);
-    Mix_ReserveChannels(PlayerChannels);
-    m_sdlDevice = playingDevice();
+    if (m_sdl->Mix_AllocateChannels(-1) < PlayerChannels)
+        m_sdl->Mix_AllocateChannels(PlayerChannels);
+    m_sdl->Mix_ReserveChannels(PlayerChannels);
+    m_sdlDevice = playingDevice(*m_sdl);
     m_open = true;
     return true;
 }
@@ -98,9 +115,9 @@ bool AudioDevice::openDummy()
 // choice is given back afterwards.
 bool AudioDevice::openWithDriver(const char *driver, int frequency, int channels, int allowedChanges)
 {
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+    m_sdl->SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
     const bool opened = openWithCurrentDriver(frequency, channels, allowedChanges);
-    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    m_sdl->SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     return opened;
 }
 
@@ -114,7 +131,7 @@ bool AudioDevice::openWithDriver(const char *driver, int frequency, int channels
 bool AudioDevice::recover()
 {
     if (m_open) {
-        if (m_sdlDevice == 0 || SDL_GetAudioDeviceStatus(m_sdlDevice) != SDL_AUDIO_STOPPED)
+        if (m_sdlDevice == 0 || m_sdl->SDL_GetAudioDeviceStatus(m_sdlDevice) != SDL_AUDIO_STOPPED)
             return false;
         m_lostDriver = driverName();
         std::fprintf(stderr, "velmora: the sound output (%s) is gone; the game plays on silently until it is back\n",
@@ -142,12 +159,12 @@ bool AudioDevice::reopen()
 void AudioDevice::close()
 {
     if (m_open) {
-        Mix_HaltChannel(-1);
-        Mix_CloseAudio();
+        m_sdl->Mix_HaltChannel(-1);
+        m_sdl->Mix_CloseAudio();
         m_open = false;
     }
     if (m_subsystemUp) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
         m_subsystemUp = false;
     }
 }
@@ -157,11 +174,16 @@ bool AudioDevice::isOpen() const
     return m_open;
 }
 
+const MixerLibrary *AudioDevice::mixer() const
+{
+    return m_sdl;
+}
+
 std::string AudioDevice::driverName() const
 {
     if (!m_open)
         return {};
-    const char *name = SDL_GetCurrentAudioDriver();
+    const char *name = m_sdl->SDL_GetCurrentAudioDriver();
     return name ? name : "";
 }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+struct MixerLibrary;
+
 // The one audio output of the game. Build it once, before any SoundPlayer, and
 // keep it until every player is gone: the constructor opens SDL's audio
 // subsystem alone (never video or events of its own), opens the mixer and
@@ -15,6 +17,10 @@
 // desktop's affair, set in the environment before the device opens.
 // It never throws, and says on standard error when it has to fall back. The
 // destructor halts every channel and releases the device.
+//
+// The game itself opens the device only once its window is on screen (see
+// OpenLater): SDL is loaded with it, and until then the device is closed,
+// as if lost, and the players wait for it.
 //
 // A device can be lost while the game runs: its sound server stops (desktops
 // restart theirs after an update) or its card is unplugged. recover() notices
@@ -33,14 +39,27 @@ public:
     // Mixer channels 0 to PlayerChannels - 1 belong to the sound players.
     static constexpr int PlayerChannels = 4;
 
+    // Opens the device at once.
     AudioDevice();
+    // Leaves the device closed, SDL not even loaded, until open().
+    struct OpenLater
+    {
+    };
+    explicit AudioDevice(OpenLater);
     ~AudioDevice();
     AudioDevice(const AudioDevice &) = delete;
     AudioDevice &operator=(const AudioDevice &) = delete;
 
-    // False when not even the dummy driver could be opened, and while a lost
-    // device is away.
+    // What the first constructor does, for a device made with OpenLater; call
+    // it once. False when there is no sound at all: SDL_mixer is not installed
+    // or not even the dummy driver opens.
+    bool open();
+
+    // False when not even the dummy driver could be opened, while a lost
+    // device is away, and before open().
     bool isOpen() const;
+    // SDL's functions, once the device has been open: null before.
+    const MixerLibrary *mixer() const;
     // The SDL driver in use ("pulseaudio", "alsa", "dummy", ...); empty when closed.
     std::string driverName() const;
     // The format the device really runs at, which may differ from the one asked for.
@@ -64,6 +83,7 @@ private:
     bool reopen();
     void close();
 
+    const MixerLibrary *m_sdl = nullptr;
     bool m_open = false;
     bool m_subsystemUp = false;
     // The mixer's device as SDL numbers it; 0 when it cannot be watched.

@@ -2,11 +2,9 @@
 #include "soundplayer.h"
 
 #include "audiodevice.h"
+#include "mixerlibrary.h"
 #include "residentbytes.h"
 #include "waveheader.h"
-
-#include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -50,7 +48,8 @@ bool inMixerFormat(const WaveHeader &header, const AudioDevice &device)
 
 void SoundPlayer::ChunkDeleter::operator()(Mix_Chunk *chunk) const
 {
-    Mix_FreeChunk(chunk);
+    // A chunk is only ever made with the library loaded.
+    mixerLibrary().Mix_FreeChunk(chunk);
 }
 
 SoundPlayer::SoundPlayer(AudioDevice &device, int channel)
@@ -76,6 +75,8 @@ const std::string &SoundPlayer::fileName() const
 
 void SoundPlayer::setCommand(Command command)
 {
+    if (command == Command::Prev || command == Command::Play)
+        reachMixer();
     switch (command) {
     case Command::Open:
         return open();
@@ -102,26 +103,31 @@ int SoundPlayer::channel() const
 
 bool SoundPlayer::isOpen() const
 {
-    return m_chunk != nullptr;
+    return m_open;
 }
 
 bool SoundPlayer::isPlaying() const
 {
-    return hasChannel() && Mix_Playing(m_channel) != 0 && Mix_Paused(m_channel) == 0;
+    if (!hasChannel())
+        return false;
+    const MixerLibrary &sdl = mixerLibrary();
+    return sdl.Mix_Playing(m_channel) != 0 && sdl.Mix_Paused(m_channel) == 0;
 }
 
 // While the device is lost the mixer has no channels, and touching one
 // would crash it: every command but "close" then leaves the mixer alone.
 bool SoundPlayer::hasChannel() const
 {
-    return isOpen() && m_device.isOpen();
+    return m_chunk && m_device.isOpen();
 }
 
 void SoundPlayer::open()
 {
     close();
     std::string reason;
-    if (!load(reason)) {
+    m_open = load(reason);
+    if (!m_open) {
+        close();
         std::fprintf(stderr, "velmora: sound \"%s\" stays silent: %s\n", m_fileName.c_str(), reason.c_str());
         return;
     }
@@ -130,10 +136,6 @@ void SoundPlayer::open()
 
 bool SoundPlayer::load(std::string &reason)
 {
-    if (!m_device.isOpen()) {
-        reason = "there is no audio device";
-        return false;
-    }
     if (m_channel < 0 || m_channel >= AudioDevice::PlayerChannels) {
         reason = "channel " + std::to_string(m_channel) + " is not a player's channel";
         return false;
@@ -183,31 +185,60 @@ bool SoundPlayer::load(std::string &reason)
         reason = check.problem;
         return false;
     }
-    const WaveHeader &header = *check.header;
-    file = file.first(fitToFile(file, header));
-    if (inMixerFormat(header, m_device)) {
+    m_header = *check.header;
+    m_fileSize = fitToFile(file, m_header);
+    m_file = std::move(bytes);
+    if (m_device.isOpen()) {
+        if (!makeChunk(reason))
+            return false;
+        // The chunk holds frames at the rate the device really runs at,
+        // which need not be the file's own.
+        const std::int64_t frames = m_chunk->alen / static_cast<std::uint32_t>(m_device.bytesPerFrame());
+        m_length = static_cast<std::int32_t>(frames * 1000 / m_device.frequency());
+    } else {
+        m_length = m_header.milliseconds();
+    }
+    if (m_header.isCutShort())
+        std::fprintf(stderr, "velmora: sound \"%s\" is cut short: its header claims %u bytes of samples, the file "
+                     "holds %zu; it plays those\n", m_fileName.c_str(), m_header.claimedBytes, m_header.heldBytes);
+    return true;
+}
+
+// The sound in the mixer, in the device's format; the device is open.
+bool SoundPlayer::makeChunk(std::string &reason)
+{
+    const MixerLibrary &sdl = mixerLibrary();
+    const std::span<std::uint8_t> file(m_file.get(), m_fileSize);
+    if (inMixerFormat(m_header, m_device)) {
         // The game's own sounds are made in the mixer's format: they play
         // from the bytes read, with no second copy of the half-minute music.
-        m_file = std::move(bytes);
-        const auto frames = static_cast<std::uint32_t>(header.heldBytes / header.blockAlign);
-        m_chunk.reset(Mix_QuickLoad_RAW(file.data() + header.dataOffset, frames * header.blockAlign));
+        const auto frames = static_cast<std::uint32_t>(m_header.heldBytes / m_header.blockAlign);
+        m_chunk.reset(sdl.Mix_QuickLoad_RAW(file.data() + m_header.dataOffset, frames * m_header.blockAlign));
     } else {
-        // Decodes the samples and converts them to the device's format.
-        m_chunk.reset(Mix_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1));
+        // Decodes the samples and converts them to the device's format,
+        // into memory of the mixer's own.
+        m_chunk.reset(sdl.Mix_LoadWAV_RW(sdl.SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1));
+        m_file.reset();
+        m_fileSize = 0;
     }
     if (!m_chunk) {
-        reason = SDL_GetError();
+        reason = sdl.SDL_GetError();
         return false;
     }
-    if (header.isCutShort())
-        std::fprintf(stderr, "velmora: sound \"%s\" is cut short: its header claims %u bytes of samples, the file "
-                     "holds %zu; it plays those\n", m_fileName.c_str(), header.claimedBytes, header.heldBytes);
-
-    // The chunk holds frames at the rate the device really runs at, which
-    // need not be the file's own.
-    const std::int64_t frames = m_chunk->alen / static_cast<std::uint32_t>(m_device.bytesPerFrame());
-    m_length = static_cast<std::int32_t>(frames * 1000 / m_device.frequency());
     return true;
+}
+
+// A sound opened while the device was closed goes to the mixer once it is
+// open.
+void SoundPlayer::reachMixer()
+{
+    if (!isOpen() || m_chunk || !m_device.isOpen())
+        return;
+    std::string reason;
+    if (makeChunk(reason))
+        return;
+    std::fprintf(stderr, "velmora: sound \"%s\" stays silent: %s\n", m_fileName.c_str(), reason.c_str());
+    close();
 }
 
 void SoundPlayer::rewind()
@@ -217,12 +248,12 @@ void SoundPlayer::rewind()
     // Restarting a sounding channel in place leaves no gap between "prev" and
     // "play" and never lets two copies of the sound overlap.
     if (isPlaying()) {
-        Mix_PlayChannel(m_channel, m_chunk.get(), 0);
+        mixerLibrary().Mix_PlayChannelTimed(m_channel, m_chunk.get(), 0, -1);
         m_atStart = false;
         return;
     }
     if (hasChannel())
-        Mix_HaltChannel(m_channel);
+        mixerLibrary().Mix_HaltChannel(m_channel);
     m_atStart = true;
 }
 
@@ -230,30 +261,31 @@ void SoundPlayer::play()
 {
     if (!hasChannel() || isPlaying())
         return;
-    if (Mix_Paused(m_channel) != 0 && Mix_Playing(m_channel) != 0) {
-        Mix_Resume(m_channel);
+    const MixerLibrary &sdl = mixerLibrary();
+    if (sdl.Mix_Paused(m_channel) != 0 && sdl.Mix_Playing(m_channel) != 0) {
+        sdl.Mix_Resume(m_channel);
         return;
     }
     if (!m_atStart)
         return;
-    Mix_PlayChannel(m_channel, m_chunk.get(), 0);
+    sdl.Mix_PlayChannelTimed(m_channel, m_chunk.get(), 0, -1);
     m_atStart = false;
 }
 
 void SoundPlayer::stop()
 {
     if (isPlaying())
-        Mix_Pause(m_channel);
+        mixerLibrary().Mix_Pause(m_channel);
 }
 
 void SoundPlayer::close()
 {
-    if (!isOpen())
-        return;
     if (hasChannel())
-        Mix_HaltChannel(m_channel);
+        mixerLibrary().Mix_HaltChannel(m_channel);
     m_chunk.reset();
     m_file.reset();
+    m_fileSize = 0;
+    m_open = false;
     m_length = 0;
     m_atStart = false;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "residentbytes.h"
+#include "waveheader.h"
 
 #include <cstdint>
 #include <memory>
@@ -26,7 +27,10 @@ enum class Command { Open, Prev, Play, Stop, Close };
 // player silent, with Length 0, after one line on standard error; a wave cut
 // short plays what it holds, after a one-line note. While the device is lost
 // the player keeps its sound and every command sounds nothing; once it is
-// back, the sound plays again from the next "prev" and "play". Nothing ever
+// back, the sound plays again from the next "prev" and "play". A file opened
+// while the device is closed is read and checked all the same and gives its
+// Length; it reaches the mixer with the first "prev" or "play" once the
+// device is open. Nothing ever
 // throws. The player reads only the file it is given and never writes one.
 // Every call comes from one thread; the device must outlive the player.
 class SoundPlayer
@@ -61,6 +65,8 @@ private:
     };
 
     void open();
+    bool makeChunk(std::string &reason);
+    void reachMixer();
     void rewind();
     void play();
     void stop();
@@ -71,8 +77,12 @@ private:
     AudioDevice &m_device;
     int m_channel;
     std::string m_fileName;
-    // The file's bytes, kept while the chunk plays its samples in place.
+    bool m_open = false;
+    // The file's bytes, up to the end of its samples: kept until the mixer
+    // has the sound, and for as long as it plays them in place.
     ResidentBytes m_file;
+    std::size_t m_fileSize = 0;
+    WaveHeader m_header;
     std::unique_ptr<Mix_Chunk, ChunkDeleter> m_chunk;
     std::int32_t m_length = 0;
     // Where "play" starts: at the beginning after "open" and "prev", at the

@@ -116,6 +116,18 @@ std::string readFormat(std::span<const std::uint8_t> body, WaveHeader &header)
 
 } // namespace
 
+std::int32_t WaveHeader::milliseconds() const
+{
+    // An ADPCM block starts with one or two samples a channel in full, then
+    // packs two a byte.
+    std::uint64_t framesPerBlock = 1;
+    if (encoding == MsAdpcm)
+        framesPerBlock = 2 + (blockAlign - 7u * channels) * 2u / channels;
+    else if (encoding == ImaAdpcm)
+        framesPerBlock = 1 + (blockAlign - 4u * channels) * 2u / channels;
+    return static_cast<std::int32_t>(heldBytes / blockAlign * framesPerBlock * 1000 / rate);
+}
+
 WaveCheck checkWave(std::span<const std::uint8_t> file)
 {
     if (file.size() < 12 || !isId(file, 0, "RIFF") || !isId(file, 8, "WAVE"))

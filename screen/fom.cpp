@@ -206,13 +206,23 @@ void Fom::BakSongTim_Timer()
     MMC.RestartSound(m_state.SongIdx);
 }
 
-// The music starts over as soon as the sound is back, not at the end of its
-// loop, which then runs a whole length from here: writing the interval
-// starts it again.
+void Fom::openSoundDevice()
+{
+    if (m_audio.open())
+        restartMusic();
+}
+
 void Fom::checkSoundDevice()
 {
-    if (!m_audio.recover())
-        return;
+    if (m_audio.recover())
+        restartMusic();
+}
+
+// The music starts over as soon as there is sound, not at the end of its
+// loop, which then runs a whole length from here: writing the interval
+// starts it again.
+void Fom::restartMusic()
+{
     MMC.RestartSound(m_state.SongIdx);
     BakSongTim->setInterval(BakSongTim->interval());
 }

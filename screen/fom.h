@@ -50,7 +50,9 @@ struct FomServices
 // reported), then show it: the first showing runs the title reset. From then
 // on the controls' events drive the handlers, each of which calls the rules
 // and moves controls; an audio device lost meanwhile is opened again when it
-// can be, and the music starts over. The window keeps the keyboard's focus
+// can be, and the music starts over. The game opens its device only once the
+// window is on screen (openSoundDevice): the players are opened and the music
+// started before that all the same, and sound from then on. The window keeps the keyboard's focus
 // and hands each key to the handler a mouse would reach on the screen shown.
 // Closing the window stops and closes the players and quits the
 // application.
@@ -62,6 +64,7 @@ public:
     explicit Fom(const FomServices &services, QWidget *parent = nullptr);
 
     bool Form_Load();
+    void openSoundDevice();
     const GameState &state() const { return m_state; }
     SoundPlayers &soundPlayers() { return MMC; }
     bool hasFailed() const { return m_failed; }
@@ -85,6 +88,7 @@ private:
     void DayTim_Timer();
     void BakSongTim_Timer();
     void checkSoundDevice();
+    void restartMusic();
 
     void DrawBars();
     void GameEnd(EndingKind Kind);

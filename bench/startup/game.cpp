@@ -8,6 +8,7 @@
 #include "application.h"
 #include "applicationicon.h"
 #include "audiodevice.h"
+#include "firstframe.h"
 #include "fom.h"
 #include "fontcheck.h"
 #include "gamelanguage.h"
@@ -66,8 +67,7 @@ int main(int argc, char **argv)
         return EXIT_FAILURE;
     }
     SeededRandom random = SeededRandom::fromClock();
-    AudioDevice audio;
-    printMark("audio-device");
+    AudioDevice audio(AudioDevice::OpenLater{});
     QtMessageBox messageBox;
     Fom fom({random, messageBox, audio, withTrailingSeparator(QString::fromLocal8Bit(argv[1])), language.code()});
     printMark("window-built");
@@ -93,7 +93,10 @@ int main(int argc, char **argv)
     fom.show();
     if (const QString warning = fontWarning.get(); !warning.isEmpty())
         std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
-    setApplicationIconAfterFirstFrame(fom.windowHandle());
+    afterFirstFrame(fom.windowHandle(), [&fom] {
+        fom.openSoundDevice();
+        QGuiApplication::setWindowIcon(applicationWindowIcon());
+    });
     printMark("shown");
     // Between the window shown and its first frame: the window system's
     // answer, then the painting.

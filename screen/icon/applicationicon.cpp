@@ -2,14 +2,11 @@
 #include "applicationicon.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
-#include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 #include <limits>
@@ -118,26 +115,6 @@ private:
     int m_largest;
 };
 
-// Waits on the window for its first expose, which paints and shows the first
-// frame before it returns; the icon comes from the event loop after that.
-class IconAfterFirstFrame : public QObject
-{
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject *window, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose) {
-            window->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                QGuiApplication::setWindowIcon(applicationWindowIcon());
-                deleteLater();
-            });
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 QIcon applicationIcon()
@@ -153,13 +130,4 @@ QIcon applicationIcon()
 QIcon applicationWindowIcon()
 {
     return QIcon(new RenderedSizes(128));
-}
-
-void setApplicationIconAfterFirstFrame(QWindow *window)
-{
-    if (!window) {
-        QGuiApplication::setWindowIcon(applicationWindowIcon());
-        return;
-    }
-    window->installEventFilter(new IconAfterFirstFrame(window));
 }

@@ -15,9 +15,3 @@ QIcon applicationIcon();
 // The icon as the window carries it: the sizes a task bar or switcher shows,
 // up to 128 px at the screen's scale.
 QIcon applicationWindowIcon();
-
-// Gives the application its icon once the window's first frame is on screen:
-// reading its PNGs then costs the start-up nothing, and the desktop takes
-// the icon a moment later, as it does any change of it. Call it right after
-// the window is shown.
-void setApplicationIconAfterFirstFrame(QWindow *window);

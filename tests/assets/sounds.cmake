@@ -3,7 +3,7 @@
 # silent edges and seamless loop, and the synthesiser that makes them.
 velmora_gtest(sounds_tests assets
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/sounds_test.cpp
-    LIBS velmora_media Qt6::Core
+    LIBS velmora_media PkgConfig::SDL2_MIXER Qt6::Core
 )
 # The tests read the files where the game reads them and run the tool the
 # build runs, so both must be built first.

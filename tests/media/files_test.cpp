@@ -74,13 +74,46 @@ constexpr WaveFormat Mono8At22k{22050, 1, 8}, Stereo8At22k{22050, 2, 8}, Mono16A
 constexpr WaveFormat Mono8At44k{44100, 1, 8}, Stereo16At44k{44100, 2, 16}, Mono16At44k{44100, 1, 16};
 constexpr WaveFormat Stereo8At48k{48000, 2, 8}, Mono16At48k{48000, 1, 16}, Stereo16At48k{48000, 2, 16};
 
-INSTANTIATE_TEST_SUITE_P(EveryFormat, WaveLength,
-                         ::testing::Values(LengthCase{Mono8At22k, 1.234}, LengthCase{Stereo8At22k, 0.5},
-                                           LengthCase{Mono16At22k, 2.0}, LengthCase{Mono8At44k, 0.01},
-                                           LengthCase{Stereo16At44k, 1.5}, LengthCase{Mono16At44k, 0.777},
-                                           LengthCase{Stereo8At48k, 0.333}, LengthCase{Mono16At48k, 3.21},
-                                           // Music past the 32767 ms of a 16-bit length.
-                                           LengthCase{Stereo16At48k, 40.0}),
+constexpr LengthCase LengthCases[] = {
+    {Mono8At22k, 1.234}, {Stereo8At22k, 0.5},   {Mono16At22k, 2.0},   {Mono8At44k, 0.01}, {Stereo16At44k, 1.5},
+    {Mono16At44k, 0.777}, {Stereo8At48k, 0.333}, {Mono16At48k, 3.21},
+    // Music past the 32767 ms of a 16-bit length.
+    {Stereo16At48k, 40.0},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryFormat, WaveLength, ::testing::ValuesIn(LengthCases),
+                         [](const auto &info) { return ::testing::PrintToString(info.param); });
+
+// The game opens its players before its device: a file opened then has the
+// length it has with the device open, and plays once the device is there.
+class WaveBeforeTheDevice : public ::testing::TestWithParam<LengthCase>
+{
+protected:
+    DummyDriver m_driver;
+    AudioDevice m_device{AudioDevice::OpenLater{}};
+    QTemporaryDir m_scratch;
+};
+
+TEST_P(WaveBeforeTheDevice, HasTheSameLengthAndPlaysOnceTheDeviceOpens)
+{
+    const auto [format, seconds] = GetParam();
+    const int frames = static_cast<int>(std::lround(seconds * format.rate));
+    const auto path = std::filesystem::path(m_scratch.path().toStdString()) / "0.wav";
+    writeFile(path, waveBytes(format, frames, sine));
+
+    SoundPlayers players(m_device);
+    players[0].setFileName(path.string());
+    players[0].setCommand(Command::Open);
+    EXPECT_NEAR(players[0].length(), 1000.0 * frames / format.rate, 1.0);
+    players.RestartSound(0);
+    EXPECT_FALSE(players[0].isPlaying());
+
+    ASSERT_TRUE(m_device.open());
+    players.RestartSound(0);
+    EXPECT_TRUE(players[0].isPlaying());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFormat, WaveBeforeTheDevice, ::testing::ValuesIn(LengthCases),
                          [](const auto &info) { return ::testing::PrintToString(info.param); });
 
 // How to spoil a good wave of 1 s, 44.1 kHz, 16-bit stereo.

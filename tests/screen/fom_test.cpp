@@ -47,15 +47,15 @@ protected:
     void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
 
     // Builds the window over stand-in files, loads it and shows it.
-    bool start(int musicMilliseconds = 1000)
+    bool start(int musicMilliseconds = 1000, bool deviceLater = false)
     {
         files = std::make_unique<GameFiles>(musicMilliseconds);
-        return load();
+        return load(deviceLater);
     }
 
-    bool load()
+    bool load(bool deviceLater = false)
     {
-        audio = std::make_unique<AudioDevice>();
+        audio = deviceLater ? std::make_unique<AudioDevice>(AudioDevice::OpenLater{}) : std::make_unique<AudioDevice>();
         fom = std::make_unique<Fom>(FomServices{random, boxes, *audio, files->dir()});
         if (!fom->Form_Load())
             return false;
@@ -218,6 +218,20 @@ TEST_F(FomTest, StartsWithTheNormalLevelAndTheMusicLoopAtTheMusicsLength)
     EXPECT_EQ(ctl<IntervalTimer>("BakSongTim")->interval(), 40000);
     EXPECT_EQ(ctl<IntervalTimer>("BldTim")->interval(), 300);
     EXPECT_TRUE(ctl<OptionButton>("Opt(1)")->value());
+    EXPECT_TRUE(fom->soundPlayers()[0].isPlaying());
+    EXPECT_FALSE(fom->soundPlayers()[1].isPlaying());
+}
+
+// The game shows its window before it opens its sound device: the players
+// are opened and the loop armed all the same, and the music sounds as soon
+// as the device is there.
+TEST_F(FomTest, StartsTheMusicWhenTheDeviceOpensAfterTheWindow)
+{
+    ASSERT_TRUE(start(40000, true));
+    EXPECT_EQ(ctl<IntervalTimer>("BakSongTim")->interval(), 40000);
+    EXPECT_FALSE(fom->soundPlayers()[0].isPlaying());
+
+    fom->openSoundDevice();
     EXPECT_TRUE(fom->soundPlayers()[0].isPlaying());
     EXPECT_FALSE(fom->soundPlayers()[1].isPlaying());
 }
