@@ -58,10 +58,10 @@ int main(int argc, char **argv)
     if (const QString warning = fontWarning.get(); !warning.isEmpty())
         std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
     // What the first frame need not wait for. SDL and the forty libraries it
-    // brings take longer to load than the rest of the start-up; the music
-    // was started with the window and is heard from here, a moment after
-    // it. The icon's PNGs are read last: the desktop takes the icon when it
-    // comes, as it does any change of it.
+    // brings would add a third to the time before it; the music was started
+    // with the window and is heard from here, a moment after it. The icon's
+    // PNGs are read last: the desktop takes the icon when it comes, as it
+    // does any change of it.
     afterFirstFrame(fom.windowHandle(), [&fom] {
         fom.openSoundDevice();
         QGuiApplication::setWindowIcon(applicationWindowIcon());
