@@ -174,11 +174,6 @@ bool AudioDevice::isOpen() const
     return m_open;
 }
 
-const MixerLibrary *AudioDevice::mixer() const
-{
-    return m_sdl;
-}
-
 std::string AudioDevice::driverName() const
 {
     if (!m_open)

@@ -58,8 +58,6 @@ public:
     // False when not even the dummy driver could be opened, while a lost
     // device is away, and before open().
     bool isOpen() const;
-    // SDL's functions, once the device has been open: null before.
-    const MixerLibrary *mixer() const;
     // The SDL driver in use ("pulseaudio", "alsa", "dummy", ...); empty when closed.
     std::string driverName() const;
     // The format the device really runs at, which may differ from the one asked for.

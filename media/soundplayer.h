@@ -30,8 +30,8 @@ enum class Command { Open, Prev, Play, Stop, Close };
 // back, the sound plays again from the next "prev" and "play". A file opened
 // while the device is closed is read and checked all the same and gives its
 // Length; it reaches the mixer with the first "prev" or "play" once the
-// device is open. Nothing ever
-// throws. The player reads only the file it is given and never writes one.
+// device is open. Nothing ever throws. The player reads only the file it is
+// given and never writes one.
 // Every call comes from one thread; the device must outlive the player.
 class SoundPlayer
 {
