@@ -17,6 +17,12 @@ bool find(void *library, const char *name, Function &function, std::string &erro
     return function != nullptr;
 }
 
+struct Loaded
+{
+    std::optional<MixerLibrary> table;
+    std::string error;
+};
+
 std::optional<MixerLibrary> load(std::string &error)
 {
     void *library = SharedLibrary::openMixer(error);
@@ -39,21 +45,28 @@ std::optional<MixerLibrary> load(std::string &error)
     return m;
 }
 
+// Loaded once for the whole run, on the first call.
+const Loaded &loaded()
+{
+    static const Loaded mixer = [] {
+        Loaded result;
+        result.table = load(result.error);
+        return result;
+    }();
+    return mixer;
+}
+
 } // namespace
 
 const MixerLibrary *loadMixerLibrary(std::string &error)
 {
-    static std::string reason;
-    static const std::optional<MixerLibrary> library = load(reason);
-    error = reason;
-    return library ? &*library : nullptr;
+    error = loaded().error;
+    return loaded().table ? &*loaded().table : nullptr;
 }
 
 const MixerLibrary &mixerLibrary()
 {
-    std::string error;
-    const MixerLibrary *library = loadMixerLibrary(error);
-    if (!library)
+    if (!loaded().table)
         std::abort();
-    return *library;
+    return *loaded().table;
 }

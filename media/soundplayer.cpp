@@ -101,9 +101,10 @@ int SoundPlayer::channel() const
     return m_channel;
 }
 
+// Open while it holds the file's bytes or the mixer holds its sound.
 bool SoundPlayer::isOpen() const
 {
-    return m_open;
+    return m_chunk || m_file;
 }
 
 bool SoundPlayer::isPlaying() const
@@ -125,8 +126,7 @@ void SoundPlayer::open()
 {
     close();
     std::string reason;
-    m_open = load(reason);
-    if (!m_open) {
+    if (!load(reason)) {
         close();
         std::fprintf(stderr, "velmora: sound \"%s\" stays silent: %s\n", m_fileName.c_str(), reason.c_str());
         return;
@@ -285,7 +285,6 @@ void SoundPlayer::close()
     m_chunk.reset();
     m_file.reset();
     m_fileSize = 0;
-    m_open = false;
     m_length = 0;
     m_atStart = false;
 }

@@ -77,7 +77,6 @@ private:
     AudioDevice &m_device;
     int m_channel;
     std::string m_fileName;
-    bool m_open = false;
     // The file's bytes, up to the end of its samples: kept until the mixer
     // has the sound, and for as long as it plays them in place.
     ResidentBytes m_file;

@@ -10,8 +10,8 @@
 // the sound players use it.
 namespace SharedLibrary {
 
-// Loaded on the first call and kept for the rest of the run; null where the
-// system has none, with the loader's reason in error.
+// The library, kept for the rest of the run; null where the system has
+// none, with the loader's reason in error.
 void *openMixer(std::string &error);
 
 // A function of a library openMixer() gave, or of a library it brought; null
