@@ -186,7 +186,7 @@ bool SoundPlayer::load(std::string &reason)
         return false;
     }
     m_header = *check.header;
-    m_fileSize = fitToFile(file, m_header);
+    fitToFile(file, m_header);
     m_file = std::move(bytes);
     if (m_device.isOpen()) {
         if (!makeChunk(reason))
@@ -208,7 +208,7 @@ bool SoundPlayer::load(std::string &reason)
 bool SoundPlayer::makeChunk(std::string &reason)
 {
     const MixerLibrary &sdl = mixerLibrary();
-    const std::span<std::uint8_t> file(m_file.get(), m_fileSize);
+    const std::span<std::uint8_t> file(m_file.get(), m_header.fittedSize());
     if (inMixerFormat(m_header, m_device)) {
         // The game's own sounds are made in the mixer's format: they play
         // from the bytes read, with no second copy of the half-minute music.
@@ -219,7 +219,6 @@ bool SoundPlayer::makeChunk(std::string &reason)
         // into memory of the mixer's own.
         m_chunk.reset(sdl.Mix_LoadWAV_RW(sdl.SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1));
         m_file.reset();
-        m_fileSize = 0;
     }
     if (!m_chunk) {
         reason = sdl.SDL_GetError();
@@ -284,7 +283,6 @@ void SoundPlayer::close()
         mixerLibrary().Mix_HaltChannel(m_channel);
     m_chunk.reset();
     m_file.reset();
-    m_fileSize = 0;
     m_length = 0;
     m_atStart = false;
 }

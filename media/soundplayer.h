@@ -80,7 +80,6 @@ private:
     // The file's bytes, up to the end of its samples: kept until the mixer
     // has the sound, and for as long as it plays them in place.
     ResidentBytes m_file;
-    std::size_t m_fileSize = 0;
     WaveHeader m_header;
     std::unique_ptr<Mix_Chunk, ChunkDeleter> m_chunk;
     std::int32_t m_length = 0;

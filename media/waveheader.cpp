@@ -178,7 +178,7 @@ WaveCheck checkWave(std::span<const std::uint8_t> file)
 
 std::size_t fitToFile(std::span<std::uint8_t> file, const WaveHeader &header)
 {
-    const std::size_t fitted = header.dataOffset + header.heldBytes;
+    const std::size_t fitted = header.fittedSize();
     setU32(file, 4, static_cast<std::uint32_t>(fitted - 8));
     setU32(file, header.dataOffset - 4, static_cast<std::uint32_t>(header.heldBytes));
     return fitted;

@@ -41,6 +41,8 @@ struct WaveHeader
     std::size_t heldBytes = 0;
 
     bool isCutShort() const { return heldBytes < claimedBytes; }
+    // The file up to the end of the samples it holds.
+    std::size_t fittedSize() const { return dataOffset + heldBytes; }
     // How long the samples the file holds play, at its own rate.
     std::int32_t milliseconds() const;
 };

@@ -52,8 +52,9 @@ struct FomServices
 // and moves controls; an audio device lost meanwhile is opened again when it
 // can be, and the music starts over. The game opens its device only once the
 // window is on screen (openSoundDevice): the players are opened and the music
-// started before that all the same, and sound from then on. The window keeps the keyboard's focus
-// and hands each key to the handler a mouse would reach on the screen shown.
+// started before that all the same, and sound from then on. The window keeps
+// the keyboard's focus and hands each key to the handler a mouse would reach
+// on the screen shown.
 // Closing the window stops and closes the players and quits the
 // application.
 class Fom : public QWidget
