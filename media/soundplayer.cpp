@@ -93,7 +93,7 @@ void SoundPlayer::setCommand(Command command)
 
 std::int32_t SoundPlayer::length() const
 {
-    return m_length;
+    return isOpen() ? m_header.milliseconds() : 0;
 }
 
 int SoundPlayer::channel() const
@@ -188,16 +188,8 @@ bool SoundPlayer::load(std::string &reason)
     m_header = *check.header;
     fitToFile(file, m_header);
     m_file = std::move(bytes);
-    if (m_device.isOpen()) {
-        if (!makeChunk(reason))
-            return false;
-        // The chunk holds frames at the rate the device really runs at,
-        // which need not be the file's own.
-        const std::int64_t frames = m_chunk->alen / static_cast<std::uint32_t>(m_device.bytesPerFrame());
-        m_length = static_cast<std::int32_t>(frames * 1000 / m_device.frequency());
-    } else {
-        m_length = m_header.milliseconds();
-    }
+    if (m_device.isOpen() && !makeChunk(reason))
+        return false;
     if (m_header.isCutShort())
         std::fprintf(stderr, "velmora: sound \"%s\" is cut short: its header claims %u bytes of samples, the file "
                      "holds %zu; it plays those\n", m_fileName.c_str(), m_header.claimedBytes, m_header.heldBytes);
@@ -283,6 +275,5 @@ void SoundPlayer::close()
         mixerLibrary().Mix_HaltChannel(m_channel);
     m_chunk.reset();
     m_file.reset();
-    m_length = 0;
     m_atStart = false;
 }

@@ -82,7 +82,6 @@ private:
     ResidentBytes m_file;
     WaveHeader m_header;
     std::unique_ptr<Mix_Chunk, ChunkDeleter> m_chunk;
-    std::int32_t m_length = 0;
     // Where "play" starts: at the beginning after "open" and "prev", at the
     // end once the sound has been started (it then plays out to the end).
     bool m_atStart = false;
